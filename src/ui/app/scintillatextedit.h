@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/app/textedit.h"
+
+#include <QByteArray>
+
+class QsciScintillaBase;
+
+namespace varnik {
+
+// TextEdit over a QScintilla control. The control holds UTF-8 with LF line
+// ends; a UTF-16 character index is kept so that offset mapping is cheap.
+class ScintillaTextEdit : public TextEdit {
+public:
+    // Prepares the control (UTF-8, LF line ends, character index) without taking ownership.
+    explicit ScintillaTextEdit(QsciScintillaBase* control);
+
+    QString text() const override;
+    void setText(const QString& text) override;
+    // Loads UTF-8 bytes (already LF-only) without a QString round trip.
+    void setUtf8Text(const QByteArray& utf8);
+    qsizetype length() const override;
+    QString textRange(qsizetype start, qsizetype end) const override;
+    QChar charAt(qsizetype pos) const override;
+
+    qsizetype selectionStart() const override;
+    qsizetype selectionLength() const override;
+    void setSelection(qsizetype start, qsizetype length) override;
+    void replaceSelection(const QString& text) override;
+
+    qsizetype lineCount() const override;
+    qsizetype lineFromPosition(qsizetype pos) const override;
+    qsizetype lineStart(qsizetype line) const override;
+    qsizetype lineLength(qsizetype line) const override;
+
+    void undo() override;
+    void redo() override;
+    bool canUndo() const override;
+    bool canRedo() const override;
+    void beginUndoGroup() override;
+    void endUndoGroup() override;
+    void clearUndoHistory() override;
+
+    bool isModified() const override;
+    void setModified(bool modified) override;
+
+    qsizetype find(const QString& what, qsizetype start, qsizetype end, FindOptions options,
+                   bool backwards = false) const override;
+
+    QsciScintillaBase* control() const { return sci_; }
+    // Byte position in the control of a character offset, and back.
+    long bytePosition(qsizetype pos) const;
+    qsizetype charPosition(long bytePos) const;
+
+private:
+    long send(unsigned int msg, unsigned long w = 0, long l = 0) const;
+    QByteArray bytes(long start, long end) const;
+
+    QsciScintillaBase* sci_;
+    bool forcedModified_ = false;
+};
+
+} // namespace varnik
