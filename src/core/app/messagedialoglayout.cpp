@@ -1,0 +1,51 @@
+#include "core/app/messagedialoglayout.h"
+
+namespace varnik {
+
+namespace {
+
+struct ButtonDef {
+    int bit;
+    const char16_t* caption;
+    int result;
+};
+
+constexpr ButtonDef kButtons[] = {
+    {Buttons::Yes, u"&Yes", Result::Yes},          {Buttons::No, u"&No", Result::No},
+    {Buttons::OK, u"&OK", Result::OK},             {Buttons::Cancel, u"&Cancel", Result::Cancel},
+    {Buttons::Abort, u"&Abort", Result::Abort},    {Buttons::Repeat, u"&Repeat", Result::Repeat},
+    {Buttons::Ignore, u"&Ignore", Result::Ignore}, {Buttons::All, u"&All", Result::All},
+};
+
+} // namespace
+
+QString messageKindWord(int kind)
+{
+    switch (kind) {
+    case 0: return QStringLiteral("Warning");
+    case 1: return QStringLiteral("Error");
+    case 2: return QStringLiteral("Information");
+    case 3: return QStringLiteral("Confirmation");
+    default: return {};
+    }
+}
+
+QString messageDialogCaption(int kind) { return QStringLiteral("Varnik ") + messageKindWord(kind); }
+
+std::vector<MessageButton> messageDialogButtons(int buttons, int dialogWidth)
+{
+    std::vector<MessageButton> shown;
+    for (const ButtonDef& b : kButtons)
+        if (buttons & b.bit)
+            shown.push_back({b.bit, QString::fromUtf16(b.caption), b.result, 0});
+    const int n = static_cast<int>(shown.size());
+    // Integer division truncates toward zero, as the layout rule asks.
+    int x = (dialogWidth - kMessageButtonPitch * n + 8) / 2;
+    for (MessageButton& b : shown) {
+        b.x = x;
+        x += kMessageButtonPitch;
+    }
+    return shown;
+}
+
+} // namespace varnik
