@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/app/scintillatextedit.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QTimer>
+
+namespace varnik {
+
+// One document's edit control: a QScintilla editor set up as a plain-text
+// edit (no styling, no line numbers, 8-pixel side margins) with clickable
+// web addresses, and its TextEdit view for the logic.
+class DocumentEdit : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit DocumentEdit(QWidget* parent = nullptr);
+
+    TextEdit& textEdit() { return edit_; }
+    ScintillaTextEdit& scintillaEdit() { return edit_; }
+
+    void setWordWrap(bool on);
+    bool wordWrap() const;
+    void setUrlDetection(bool on);
+    bool urlDetection() const { return urlDetection_; }
+    void setEditorFont(const QFont& font);
+    // Undo collection on or off (a limit of 0 keeps no history).
+    void setUndoLimit(int limit);
+
+Q_SIGNALS:
+    void urlClicked(const QString& url);
+    void doubleClickedEmpty();
+
+private:
+    void markVisibleUrls();
+    void onIndicatorReleased(int line, int index, Qt::KeyboardModifiers state);
+
+    ScintillaTextEdit edit_;
+    bool urlDetection_ = false;
+    QTimer urlTimer_;
+    int urlIndicator_ = -1;
+};
+
+} // namespace varnik
