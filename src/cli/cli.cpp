@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "core/app/commandtable.h"
+
 #include <cstdio>
 
 namespace varnik::cli {
@@ -9,7 +11,8 @@ namespace {
 const char* const kUsage =
     "Usage: varnik [FILE [-n]]\n"
     "       varnik --version\n"
-    "       varnik --help\n";
+    "       varnik --help\n"
+    "       varnik --list-commands\n";
 
 void out(const QString& s)
 {
@@ -24,7 +27,7 @@ bool wantsHeadless(const QStringList& args)
     if (args.size() < 2)
         return false;
     const QString& a = args[1];
-    return a == u"--version" || a == u"--help" || a == u"-h";
+    return a == u"--version" || a == u"--help" || a == u"-h" || a == u"--list-commands";
 }
 
 int run(const QStringList& args)
@@ -32,6 +35,10 @@ int run(const QStringList& args)
     const QString& a = args.value(1);
     if (a == u"--version") {
         out(QStringLiteral("varnik " VARNIK_VERSION "\n"));
+        return 0;
+    }
+    if (a == u"--list-commands") {
+        out(listCommandsText());
         return 0;
     }
     out(QString::fromLatin1(kUsage));

@@ -1,0 +1,164 @@
+#include "ui/app/commandactions.h"
+
+#include "core/app/commandtable.h"
+#include "core/app/error.h"
+#include "core/app/messagesink.h"
+#include "ui/app/shortcutkeys.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+
+namespace varnik {
+
+CommandActions::CommandActions(QWidget* window, MessageSink& messages)
+    : QObject(window), window_(window), messages_(messages)
+{
+    for (const CommandItem& item : CommandTable::standard().mainMenuItems())
+        if (!item.isSeparator() && !item.id.isEmpty())
+            makeAction(item);
+}
+
+CommandActions::~CommandActions() = default;
+
+QAction* CommandActions::makeAction(const CommandItem& item)
+{
+    auto* a = new QAction(item.caption, window_);
+    a->setObjectName(item.id);
+    a->setStatusTip(item.hint);
+    a->setToolTip(item.plainCaption());
+    if (!item.shortcut.isEmpty()) {
+        a->setShortcut(toKeySequence(item.shortcut));
+        shortcuts_.insert(item.id, item.shortcut);
+    }
+    a->setShortcutContext(Qt::WindowShortcut);
+    // Shortcuts must work while the menu bar is hidden too.
+    window_->addAction(a);
+    const QString id = item.id;
+    connect(a, &QAction::triggered, this, [this, id] { run(id); });
+    actions_.insert(item.id, a);
+    return a;
+}
+
+void CommandActions::fillMenu(QMenu* menu, const CommandItem& item)
+{
+    for (const CommandItem* child : item.children) {
+        if (child->isSeparator()) {
+            menu->addSeparator();
+        } else if (!child->children.empty() || child->filledAtRunTime) {
+            QMenu* sub = menu->addMenu(child->caption);
+            sub->setObjectName(child->id);
+            sub->menuAction()->setStatusTip(child->hint);
+            submenus_.insert(child->id, sub);
+            if (!child->children.empty())
+                fillMenu(sub, *child);
+        } else if (QAction* a = action(child->id)) {
+            menu->addAction(a);
+        }
+    }
+}
+
+void CommandActions::buildMainMenu(QMenuBar* bar)
+{
+    for (const CommandItem* top : CommandTable::standard().mainMenus()) {
+        QMenu* menu = bar->addMenu(top->caption);
+        menu->setObjectName(top->id);
+        menu->menuAction()->setStatusTip(top->hint);
+        submenus_.insert(top->id, menu);
+        fillMenu(menu, *top);
+    }
+}
+
+QMenu* CommandActions::popupMenu(const QString& popupId, QWidget* parent)
+{
+    const CommandItem* root = CommandTable::standard().find(popupId);
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(popupId);
+    if (!root)
+        return menu;
+    for (const CommandItem* child : root->children) {
+        if (child->isSeparator()) {
+            menu->addSeparator();
+            continue;
+        }
+        if (child->filledAtRunTime) {
+            QMenu* sub = menu->addMenu(child->caption);
+            sub->setObjectName(child->id);
+            submenus_.insert(child->id, sub);
+            continue;
+        }
+        auto* a = menu->addAction(child->caption);
+        a->setObjectName(child->id);
+        a->setStatusTip(child->hint);
+        // A twin runs its main-menu command; an item of its own runs its own handler.
+        const QString target = child->twin.isEmpty() ? child->id : child->twin;
+        connect(a, &QAction::triggered, this, [this, target] { run(target); });
+        twins_.append({a, target});
+        if (child->twin.isEmpty())
+            actions_.insert(child->id, a);
+    }
+    return menu;
+}
+
+QAction* CommandActions::action(const QString& id) const { return actions_.value(id); }
+
+QMenu* CommandActions::submenu(const QString& id) const { return submenus_.value(id); }
+
+void CommandActions::setHandler(const QString& id, Handler handler) { handlers_.insert(id, std::move(handler)); }
+
+bool CommandActions::hasHandler(const QString& id) const { return handlers_.contains(id); }
+
+void CommandActions::run(const QString& id)
+{
+    const auto it = handlers_.constFind(id);
+    if (it == handlers_.constEnd())
+        return;
+    QAction* a = action(id);
+    if (a && !a->isEnabled())
+        return;
+    try {
+        (*it)();
+    } catch (const Error& e) {
+        messages_.errorBox(e.message());
+    } catch (const std::bad_alloc&) {
+        messages_.errorBox(QStringLiteral("Out of memory"));
+    } catch (const std::exception& e) {
+        messages_.errorBox(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void CommandActions::setShortcut(const QString& id, const Shortcut& shortcut)
+{
+    if (QAction* a = action(id)) {
+        a->setShortcut(toKeySequence(shortcut));
+        shortcuts_.insert(id, shortcut);
+    }
+}
+
+Shortcut CommandActions::shortcut(const QString& id) const { return shortcuts_.value(id); }
+
+void CommandActions::setChecked(const QString& id, bool checked)
+{
+    if (QAction* a = action(id)) {
+        a->setCheckable(true);
+        a->setChecked(checked);
+    }
+}
+
+void CommandActions::refreshEnabled(const std::function<bool(const QString& id)>& rule)
+{
+    for (auto it = actions_.constBegin(); it != actions_.constEnd(); ++it) {
+        const bool on = handlers_.contains(it.key()) && rule(it.key());
+        if (it.value()->isEnabled() != on)
+            it.value()->setEnabled(on);
+    }
+    for (const auto& [a, target] : twins_) {
+        const QAction* main = action(target);
+        const bool on = main ? main->isEnabled() : handlers_.contains(target);
+        if (a->isEnabled() != on)
+            a->setEnabled(on);
+    }
+}
+
+} // namespace varnik
