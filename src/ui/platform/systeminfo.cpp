@@ -1,0 +1,88 @@
+#include "ui/platform/systeminfo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSysInfo>
+
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace varnik {
+
+namespace {
+
+QString readFirstLine(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readLine(4096)).trimmed();
+}
+
+qint64 memTotalKb()
+{
+    QFile f(QStringLiteral("/proc/meminfo"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    while (!f.atEnd()) {
+        const QByteArray line = f.readLine(4096);
+        if (line.startsWith("MemTotal:"))
+            return line.mid(9).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+} // namespace
+
+QString currentUserName()
+{
+#ifdef Q_OS_UNIX
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_name)
+        return QString::fromLocal8Bit(pw->pw_name);
+#endif
+    QString name = qEnvironmentVariable("USER");
+    if (name.isEmpty())
+        name = qEnvironmentVariable("USERNAME");
+    return name;
+}
+
+SystemInformation readSystemInformation()
+{
+    SystemInformation info;
+    info.osVersion = QSysInfo::productVersion() + QStringLiteral(" (") + QSysInfo::kernelVersion() + u')';
+    info.platform = QSysInfo::kernelType() + u' ' + QSysInfo::currentCpuArchitecture();
+    info.floatingPointUnit = true;
+#ifdef Q_OS_UNIX
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_gecos)
+        info.registeredOwner = QString::fromLocal8Bit(pw->pw_gecos).section(u',', 0, 0);
+#endif
+    info.productId = readFirstLine(QStringLiteral("/etc/machine-id"));
+    info.systemName = QSysInfo::prettyProductName();
+    info.userName = currentUserName();
+    info.defaultLanguage = QLocale::system().name();
+    info.totalMemoryKb = memTotalKb();
+    return info;
+}
+
+QString dataFilePath(const QString& name)
+{
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QStringList roots = {appDir, appDir + QStringLiteral("/../share/varnik"),
+#ifdef VARNIK_SOURCE_DATA_DIR
+                               QStringLiteral(VARNIK_SOURCE_DATA_DIR)
+#endif
+    };
+    for (const QString& root : roots) {
+        const QString path = QDir::cleanPath(root + u'/' + name);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+} // namespace varnik
