@@ -56,9 +56,9 @@ public:
     // means Space. Anything else makes the empty shortcut. modifiers: Modifier bits, others ignored.
     Shortcut(char32_t key, unsigned modifiers = NoModifier);
 
-    // Reads the text form; letters in any case, modifiers in any order, blanks around the text and around
-    // "+" ignored. Text naming no key (empty, "Ctrl+", "Ctrl+Foo", a modifier twice is fine) gives the
-    // empty shortcut.
+    // Reads the text form: letters in any case, modifiers in any order (a repeated one counts once), blanks
+    // around the text and around "+" ignored. Text naming no key ("", "Ctrl+", "Ctrl+Foo") gives the empty
+    // shortcut.
     static Shortcut fromText(QStringView text);
 
     bool isEmpty() const { return key_ == NoKey; }

@@ -241,18 +241,6 @@ TEST(CommandTable, noTwoMainMenuCommandsShareADefaultShortcut)
     }
 }
 
-TEST(CommandTable, separatorsCarryNothing)
-{
-    for (const CommandItem& item : table().allItems()) {
-        if (!item.isSeparator())
-            continue;
-        EXPECT_TRUE(item.shortcut.isEmpty());
-        EXPECT_FALSE(item.fixed);
-        EXPECT_TRUE(item.children.empty());
-        EXPECT_NE(item.parent, nullptr);
-    }
-}
-
 TEST(CommandTable, popupEntriesRunAMainMenuCommandOrTheirOwn)
 {
     const QHash<QString, QString> expectedTwins{
