@@ -10,6 +10,8 @@
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,11 +23,6 @@ namespace {
 using test::readFile;
 using test::RecordingSink;
 using test::writeFile;
-
-bool runningAsRoot()
-{
-    return ::geteuid() == 0;
-}
 
 unsigned modeOf(const QString& path)
 {
@@ -88,16 +85,6 @@ TEST_F(DocumentFileTest, refusesWhatIsNotAReadableRegularFile)
         options.maxBytes = r.limit;
         EXPECT_EQ(loadError(r.file, options), r.message);
     }
-}
-
-TEST_F(DocumentFileTest, refusesAFileWithoutReadPermission)
-{
-    if (runningAsRoot())
-        GTEST_SKIP() << "permissions do not bind root";
-    writeFile(path(u"secret.txt"_qs), "x");
-    QFile::setPermissions(path(u"secret.txt"_qs), QFileDevice::WriteOwner);
-    EXPECT_EQ(loadError(path(u"secret.txt"_qs)),
-              ("Error reading file\r\n" + path(u"secret.txt"_qs) + "\r\nPermission denied").toStdString());
 }
 
 TEST_F(DocumentFileTest, readsFilesWhoseSizeIsNotKnownInAdvance)
@@ -280,18 +267,118 @@ TEST_F(DocumentFileTest, failedWriteReportsAndLeavesTheOldFile)
     EXPECT_EQ(entries(), QStringList({u"folder"_qs, u"kept.txt"_qs}));
 }
 
-TEST_F(DocumentFileTest, readOnlyDirectoryOrFileIsNotOverwritten)
+// Permissions do not bind root, and the tests may run as root: then the body
+// runs in a child process as the unprivileged user "nobody". Returns what the
+// body found wrong, empty when nothing.
+std::string unprivileged(const std::function<std::string()>& body)
 {
-    if (runningAsRoot())
-        GTEST_SKIP() << "permissions do not bind root";
-    const QString file = path(u"locked.txt"_qs);
-    writeFile(file, "old");
-    QFile::setPermissions(file, QFileDevice::ReadOwner);
-    RecordingSink sink;
-    EXPECT_FALSE(saveDocument(file, false, u"new"_qs, DocumentEncoding::utf8(), {}, sink).saved);
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_TRUE(sink.messages[0].text.startsWith(u"Error writing to file\r\n"_qs + file + u"\r\n"_qs));
-    EXPECT_EQ(readFile(file), QByteArray("old"));
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child < 0)
+        return "no fork";
+    if (child == 0) {
+        ::close(fds[0]);
+        std::string failure;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            failure = "cannot drop privileges";
+        else
+            failure = body();
+        [[maybe_unused]] const auto n = ::write(fds[1], failure.data(), failure.size());
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    std::string failure;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        failure.append(buffer, size_t(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status))
+        failure += " (the child process ended abnormally)";
+    return failure;
+}
+
+std::string expectText(const QString& actual, const QString& expected)
+{
+    return actual == expected ? std::string() : "got \"" + actual.toStdString() + "\"; ";
+}
+
+TEST_F(DocumentFileTest, permissionsAreRespected)
+{
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+    struct Row {
+        const char* name;
+        std::function<std::string(const QString& dir)> body;
+    };
+    const Row rows[] = {
+        {"unreadableFileIsRefused",
+         [](const QString& d) {
+             const QString file = d + u"/secret.txt"_qs;
+             writeFile(file, "x");
+             QFile::setPermissions(file, QFileDevice::WriteOwner);
+             return expectText(QString::fromStdString(loadError(file)),
+                               u"Error reading file\r\n"_qs + file + u"\r\nPermission denied"_qs);
+         }},
+        {"readOnlyFileIsNotOverwritten",
+         [](const QString& d) {
+             const QString file = d + u"/locked.txt"_qs;
+             writeFile(file, "old");
+             QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+             RecordingSink sink;
+             std::string failure;
+             if (saveDocument(file, false, u"new"_qs, DocumentEncoding::utf8(), {}, sink).saved)
+                 failure += "saved; ";
+             if (sink.messages.size() != 1)
+                 return failure + "not one message";
+             failure += expectText(sink.messages[0].text, u"Error writing to file\r\n"_qs + file +
+                                                              u"\r\nExisting file "_qs + file +
+                                                              u" is not writable"_qs);
+             return failure + expectText(QString::fromLatin1(readFile(file)), u"old"_qs);
+         }},
+        {"readOnlyDirectoryKeepsTheFile",
+         [](const QString& d) {
+             const QString sub = d + u"/ro"_qs;
+             QDir().mkdir(sub);
+             const QString file = sub + u"/a.txt"_qs;
+             writeFile(file, "old");
+             QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+             RecordingSink sink;
+             std::string failure;
+             if (saveDocument(file, false, u"new"_qs, DocumentEncoding::utf8(), {}, sink).saved)
+                 failure += "saved; ";
+             if (sink.messages.size() != 1)
+                 return failure + "not one message";
+             failure += expectText(sink.messages[0].text,
+                                   u"Error writing to file\r\n"_qs + file + u"\r\nPermission denied"_qs);
+             return failure + expectText(QString::fromLatin1(readFile(file)), u"old"_qs);
+         }},
+        {"readOnlyBackupIsReplaced",
+         [](const QString& d) {
+             const QString file = d + u"/notes.txt"_qs;
+             writeFile(file, "old");
+             writeFile(file + u".BAK"_qs, "older");
+             QFile::setPermissions(file + u".BAK"_qs, QFileDevice::ReadOwner);
+             RecordingSink sink;
+             std::string failure;
+             if (!saveDocument(file, true, u"new"_qs, DocumentEncoding::utf8(), {}, sink).saved)
+                 failure += "not saved; ";
+             if (!sink.messages.empty())
+                 failure += "asked " + sink.messages[0].text.toStdString() + "; ";
+             failure += expectText(QString::fromLatin1(readFile(file)), u"new"_qs);
+             return failure + expectText(QString::fromLatin1(readFile(file + u".BAK"_qs)), u"old"_qs);
+         }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const QString sub = path(QString::fromLatin1(r.name));
+        QDir().mkdir(sub);
+        QFile::setPermissions(sub, QFileDevice::Permissions(0x7777));
+        EXPECT_EQ(unprivileged([&] { return r.body(sub); }), "");
+    }
 }
 
 // The file size limit makes the write fail half way: the old file must survive
