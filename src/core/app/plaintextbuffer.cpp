@@ -4,7 +4,10 @@
 
 namespace varnik {
 
-QString PlainTextBuffer::text() const { return toCrLfLineEnds(text_); }
+QString PlainTextBuffer::text() const
+{
+    return toCrLfLineEnds(text_);
+}
 
 void PlainTextBuffer::setText(const QString& text)
 {
@@ -128,7 +131,10 @@ const std::vector<qsizetype>& PlainTextBuffer::lineStarts() const
     return lineStarts_;
 }
 
-qsizetype PlainTextBuffer::lineCount() const { return static_cast<qsizetype>(lineStarts().size()); }
+qsizetype PlainTextBuffer::lineCount() const
+{
+    return static_cast<qsizetype>(lineStarts().size());
+}
 
 qsizetype PlainTextBuffer::lineFromPosition(qsizetype pos) const
 {

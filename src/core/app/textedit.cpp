@@ -61,7 +61,9 @@ qsizetype findInText(QStringView text, qsizetype start, qsizetype end, QStringVi
     const QStringView range = text.mid(start, end - start);
     const Qt::CaseSensitivity cs = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     // Word boundaries look at the characters around the match even outside the range.
-    auto accept = [&](qsizetype at) { return !options.wholeWord || isWholeWordAt(text, start + at, what.size()); };
+    auto accept = [&](qsizetype at) {
+        return !options.wholeWord || isWholeWordAt(text, start + at, what.size());
+    };
     if (!backwards) {
         for (qsizetype from = 0;;) {
             const qsizetype at = range.indexOf(what, from, cs);

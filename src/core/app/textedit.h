@@ -42,7 +42,10 @@ public:
     virtual qsizetype lineFromPosition(qsizetype pos) const = 0;
     virtual qsizetype lineStart(qsizetype line) const = 0;
     virtual qsizetype lineLength(qsizetype line) const = 0;
-    QString lineText(qsizetype line) const { return textRange(lineStart(line), lineStart(line) + lineLength(line)); }
+    QString lineText(qsizetype line) const
+    {
+        return textRange(lineStart(line), lineStart(line) + lineLength(line));
+    }
     qsizetype columnFromPosition(qsizetype pos) const { return pos - lineStart(lineFromPosition(pos)); }
 
     // Undo history. Changes between beginUndoGroup and endUndoGroup undo as one step.

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/app/documentencoding.h"
+#include "core/app/lineends.h"
+#include "core/app/messagesink.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace varnik {
+
+// Files larger than this are refused rather than exhausting memory.
+constexpr qint64 kDefaultMaxFileSize = qint64(1) << 30;
+
+struct LoadOptions {
+    // The legacy code page (setting CodePage) for files that are not UTF-8; null: windows-1250.
+    std::shared_ptr<const CodePage> codePage;
+    qint64 maxBytes = kDefaultMaxFileSize;
+};
+
+// A file's contents ready for the edit control.
+struct LoadedDocument {
+    QString text; // LF line breaks
+    DocumentEncoding encoding;
+    LineEndCounts lineEnds; // as found in a plain-text file
+    bool richText = false;  // read from Rich Text Format: saving writes plain text
+};
+
+// Reads a document file: Rich Text Format as its plain text, anything else as
+// text in its encoding. Refuses directories, devices, pipes and sockets
+// (without opening them, so nothing blocks) and files over the size limit.
+// Throws Error("Error reading file\r\n" + name + "\r\n" + reason).
+LoadedDocument loadDocumentFile(const QString& name, const LoadOptions& options = {});
+// The same for bytes already read (standard input, a dropped buffer).
+LoadedDocument decodeFileContents(QByteArrayView bytes, const LoadOptions& options = {});
+
+// The settings that shape a save.
+struct SaveOptions {
+    bool createBackup = true;                // CreateBackup
+    QString bakExt = QStringLiteral(".BAK"); // BakExt
+    int crlf = 0;                            // CRLF: 0 CR LF, 1 LF, 2 CR
+};
+
+struct SaveResult {
+    bool saved = false;
+    // The encoding written: the document's, or UTF-8 when the user chose it
+    // for text the document's code page cannot hold.
+    DocumentEncoding encoding;
+};
+
+// Writes a document to `name`: the lines of `text` (any line ends) joined with
+// the CRLF line end, nothing after the last line. With makeBackup and
+// CreateBackup an existing file is first copied to name + BakExt (a read-only
+// backup is replaced); when that fails the sink is asked whether to save anyway.
+// The file is replaced only once the new contents are completely written, so
+// a failed save leaves it as it was; a symbolic link is written through to its
+// target; the file keeps its permissions. Text the encoding cannot hold is a
+// question (save as UTF-8 instead?), never a silent loss. Failures are
+// reported through the sink ("Error writing to file") and yield saved = false.
+SaveResult saveDocument(const QString& name, bool makeBackup, QStringView text,
+                        const DocumentEncoding& encoding, const SaveOptions& options, MessageSink& sink);
+
+// Block write: the lines of `text`, each followed by CR LF, into a new or
+// replaced file; the same failure reports as saveDocument.
+bool writeBlockFile(const QString& name, QStringView text, const DocumentEncoding& encoding,
+                    MessageSink& sink);
+
+// Block read: a loaded file's text as inserted at the cursor, each line
+// followed by CR LF (a final line end adds no empty line).
+QString blockInsertText(const QString& loadedText);
+
+// Replaces `path` (or, for a symbolic link, its target) with `bytes` through a
+// temporary file in the same directory. Throws Error carrying the system's
+// error text.
+void replaceFileContents(const QString& path, QByteArrayView bytes);
+
+// The messages of this module, exactly as shown.
+QString writeErrorMessage(const QString& name, const QString& reason);
+QString backupErrorQuestion(const QString& name);
+QString unencodableQuestion(const QString& name, const DocumentEncoding& encoding);
+
+} // namespace varnik
