@@ -181,16 +181,13 @@ void AutosaveStore::removeRecovered(const QString& path) const
     const auto m = copyPattern().match(info.fileName());
     if (!m.hasMatch() || QDir(info.absolutePath()) != QDir(directory_) || m.captured(1) == token_)
         return;
+    // Only copies of an ended session: its lock can be taken.
+    QLockFile lock(directory_ + u'/' + lockName(m.captured(1)));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return;
     QFile::remove(path);
-    const QString token = m.captured(1);
-    const QStringList rest =
-        QDir(directory_).entryList({QStringLiteral("Varnik.%1.*.tmp").arg(token)}, QDir::Files);
-    if (rest.isEmpty()) {
-        QLockFile lock(directory_ + u'/' + lockName(token));
-        lock.setStaleLockTime(0);
-        if (lock.tryLock(0))
-            lock.unlock(); // removes the ended session's lock file
-    }
+    lock.unlock(); // removes the ended session's lock file; a missing one also means ended
 }
 
 AutosaveOutcome autosaveDocument(AutosaveStore& store, const AutosaveDocument& doc,

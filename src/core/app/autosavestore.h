@@ -58,8 +58,8 @@ public:
     };
     // Copies left by sessions that are no longer running, newest first.
     std::vector<Recoverable> recoverable() const;
-    // Removes a recovered (or declined) copy and, with its last copy, the
-    // ended session's lock file.
+    // Removes a recovered (or declined) copy of an ended session, and that
+    // session's lock file. Copies of running sessions are left alone.
     void removeRecovered(const QString& path) const;
 
 private:

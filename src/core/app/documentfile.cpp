@@ -1,6 +1,7 @@
 #include "core/app/documentfile.h"
 
 #include "core/app/error.h"
+#include "core/app/hugepages.h"
 #include "core/app/rtfreader.h"
 #include "core/app/textcodec.h"
 #include "core/app/textedit.h"
@@ -82,6 +83,7 @@ QByteArray readWholeFile(QFile& file, const QString& name, qint64 limit)
         throw tooLarge(name, size, limit);
     // One byte more than expected shows the end without growing the buffer.
     QByteArray bytes(size + 1, Qt::Uninitialized);
+    preferHugePages(bytes.data(), bytes.size());
     qint64 got = 0;
     for (;;) {
         if (got == bytes.size()) {

@@ -47,195 +47,67 @@ struct WordEntry {
     char16_t ch = 0;
 };
 
+// Destinations whose text is not part of the document's text.
+constexpr std::string_view kSkippedDestinations =
+    "colortbl stylesheet info pict header headerl headerr headerf footer footerl footerr footerf footnote "
+    "annotation atnid atnauthor atntime atnref atndate atnicn xe tc tcn rxe txe fldinst objdata objclass "
+    "objname objalias objsect objitem objtopic datafield listtable listoverridetable revtbl rsidtbl "
+    "generator "
+    "filetbl nonshppict themedata colorschememapping latentstyles datastore xmlnstbl mmathPr pgdsctbl ftnsep "
+    "ftnsepc ftncn aftnsep aftnsepc aftncn template keywords comment doccomm author operator title subject "
+    "category company manager hlinkbase buptim creatim printim revtim userprops pntxta pntxtb bkmkstart "
+    "bkmkend protusertbl docvar fchars lchars blipuid picprop shpinst sp sn sv background falt panose fname "
+    "listname leveltext levelnumbers chdate chdpl chdpa chtime formfield private wgrffmtfilter";
+
 const std::unordered_map<std::string_view, WordEntry>& words()
 {
     static const std::unordered_map<std::string_view, WordEntry> table = [] {
+        // clang-format off
         std::unordered_map<std::string_view, WordEntry> t = {
-            {"par", {Action::Par}},
-            {"line", {Action::Line}},
-            {"tab", {Action::Tab}},
-            {"cell", {Action::Cell}},
-            {"nestcell", {Action::Cell}},
-            {"row", {Action::Row}},
-            {"nestrow", {Action::Row}},
-            {"trowd", {Action::TableRow}},
-            {"sect", {Action::Break}},
-            {"page", {Action::Break}},
-            {"column", {Action::Break}},
-            {"emdash", {Action::Char, 0x2014}},
-            {"endash", {Action::Char, 0x2013}},
-            {"emspace", {Action::Char, 0x2003}},
-            {"enspace", {Action::Char, 0x2002}},
-            {"qmspace", {Action::Char, 0x2005}},
-            {"bullet", {Action::Char, 0x2022}},
-            {"lquote", {Action::Char, 0x2018}},
-            {"rquote", {Action::Char, 0x2019}},
-            {"ldblquote", {Action::Char, 0x201C}},
-            {"rdblquote", {Action::Char, 0x201D}},
-            {"zwj", {Action::Char, 0x200D}},
-            {"zwnj", {Action::Char, 0x200C}},
-            {"ltrmark", {Action::Char, 0x200E}},
-            {"rtlmark", {Action::Char, 0x200F}},
-            {"u", {Action::Unicode}},
-            {"uc", {Action::Uc}},
-            {"bin", {Action::Bin}},
-            {"ansicpg", {Action::AnsiCpg}},
-            {"mac", {Action::Mac}},
-            {"pc", {Action::Pc}},
-            {"pca", {Action::Pca}},
-            {"f", {Action::Font}},
-            {"deff", {Action::DefaultFont}},
-            {"fonttbl", {Action::FontTable}},
-            {"fcharset", {Action::FontCharset}},
-            {"cpg", {Action::FontCodePage}},
-            {"plain", {Action::Plain}},
-            {"upr", {Action::Upr}},
-            {"ud", {Action::Ud}},
+            {"par", {Action::Par}}, {"line", {Action::Line}}, {"tab", {Action::Tab}},
+            {"cell", {Action::Cell}}, {"nestcell", {Action::Cell}}, {"row", {Action::Row}},
+            {"nestrow", {Action::Row}}, {"trowd", {Action::TableRow}},
+            {"sect", {Action::Break}}, {"page", {Action::Break}}, {"column", {Action::Break}},
+            {"emdash", {Action::Char, 0x2014}}, {"endash", {Action::Char, 0x2013}},
+            {"emspace", {Action::Char, 0x2003}}, {"enspace", {Action::Char, 0x2002}},
+            {"qmspace", {Action::Char, 0x2005}}, {"bullet", {Action::Char, 0x2022}},
+            {"lquote", {Action::Char, 0x2018}}, {"rquote", {Action::Char, 0x2019}},
+            {"ldblquote", {Action::Char, 0x201C}}, {"rdblquote", {Action::Char, 0x201D}},
+            {"zwj", {Action::Char, 0x200D}}, {"zwnj", {Action::Char, 0x200C}},
+            {"ltrmark", {Action::Char, 0x200E}}, {"rtlmark", {Action::Char, 0x200F}},
+            {"u", {Action::Unicode}}, {"uc", {Action::Uc}}, {"bin", {Action::Bin}},
+            {"ansicpg", {Action::AnsiCpg}}, {"mac", {Action::Mac}}, {"pc", {Action::Pc}}, {"pca", {Action::Pca}},
+            {"f", {Action::Font}}, {"deff", {Action::DefaultFont}}, {"fonttbl", {Action::FontTable}},
+            {"fcharset", {Action::FontCharset}}, {"cpg", {Action::FontCodePage}}, {"plain", {Action::Plain}},
+            {"upr", {Action::Upr}}, {"ud", {Action::Ud}},
         };
-        for (const char* skip : {"colortbl",
-                                 "stylesheet",
-                                 "info",
-                                 "pict",
-                                 "header",
-                                 "headerl",
-                                 "headerr",
-                                 "headerf",
-                                 "footer",
-                                 "footerl",
-                                 "footerr",
-                                 "footerf",
-                                 "footnote",
-                                 "annotation",
-                                 "atnid",
-                                 "atnauthor",
-                                 "atntime",
-                                 "atnref",
-                                 "atndate",
-                                 "atnicn",
-                                 "xe",
-                                 "tc",
-                                 "tcn",
-                                 "rxe",
-                                 "txe",
-                                 "fldinst",
-                                 "objdata",
-                                 "objclass",
-                                 "objname",
-                                 "objalias",
-                                 "objsect",
-                                 "objitem",
-                                 "objtopic",
-                                 "datafield",
-                                 "listtable",
-                                 "listoverridetable",
-                                 "revtbl",
-                                 "rsidtbl",
-                                 "generator",
-                                 "filetbl",
-                                 "nonshppict",
-                                 "themedata",
-                                 "colorschememapping",
-                                 "latentstyles",
-                                 "datastore",
-                                 "xmlnstbl",
-                                 "mmathPr",
-                                 "pgdsctbl",
-                                 "ftnsep",
-                                 "ftnsepc",
-                                 "ftncn",
-                                 "aftnsep",
-                                 "aftnsepc",
-                                 "aftncn",
-                                 "template",
-                                 "keywords",
-                                 "comment",
-                                 "doccomm",
-                                 "author",
-                                 "operator",
-                                 "title",
-                                 "subject",
-                                 "category",
-                                 "company",
-                                 "manager",
-                                 "hlinkbase",
-                                 "buptim",
-                                 "creatim",
-                                 "printim",
-                                 "revtim",
-                                 "userprops",
-                                 "pntxta",
-                                 "pntxtb",
-                                 "bkmkstart",
-                                 "bkmkend",
-                                 "protusertbl",
-                                 "docvar",
-                                 "fchars",
-                                 "lchars",
-                                 "blipuid",
-                                 "picprop",
-                                 "shpinst",
-                                 "sp",
-                                 "sn",
-                                 "sv",
-                                 "background",
-                                 "falt",
-                                 "panose",
-                                 "fname",
-                                 "listname",
-                                 "leveltext",
-                                 "levelnumbers",
-                                 "chdate",
-                                 "chdpl",
-                                 "chdpa",
-                                 "chtime",
-                                 "formfield",
-                                 "private",
-                                 "wgrffmtfilter"})
-            t.emplace(skip, WordEntry{Action::Skip});
+        // clang-format on
+        std::string_view rest = kSkippedDestinations;
+        while (!rest.empty()) {
+            const size_t end = std::min(rest.find(' '), rest.size());
+            t.emplace(rest.substr(0, end), WordEntry{Action::Skip});
+            rest.remove_prefix(std::min(end + 1, rest.size()));
+        }
         return t;
     }();
     return table;
 }
 
-// Windows character set numbers of font entries, as code pages.
+// Windows character set numbers of font entries, as code pages; 0 for the
+// ANSI, default and symbol sets, which use the document's code page.
 int codePageOfCharset(int charset)
 {
-    switch (charset) {
-    case 77:
-        return 10000;
-    case 128:
-        return 932;
-    case 129:
-        return 949;
-    case 134:
-        return 936;
-    case 136:
-        return 950;
-    case 161:
-        return 1253;
-    case 162:
-        return 1254;
-    case 163:
-        return 1258;
-    case 177:
-        return 1255;
-    case 178:
-        return 1256;
-    case 186:
-        return 1257;
-    case 204:
-        return 1251;
-    case 222:
-        return 874;
-    case 238:
-        return 1250;
-    case 254:
-        return 437;
-    case 255:
-        return 850;
-    default:
-        return 0; // ANSI, default and symbol sets use the document's code page
+    // clang-format off
+    static constexpr std::pair<int, int> kCharsets[] = {
+        {77, 10000}, {128, 932}, {129, 949}, {134, 936}, {136, 950}, {161, 1253}, {162, 1254}, {163, 1258},
+        {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874}, {238, 1250}, {254, 437}, {255, 850},
+    };
+    // clang-format on
+    for (const auto& [set, page] : kCharsets) {
+        if (set == charset)
+            return page;
     }
+    return 0;
 }
 
 QStringList namesOfCodePage(int cp)

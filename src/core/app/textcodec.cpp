@@ -1,6 +1,7 @@
 #include "core/app/textcodec.h"
 
 #include "core/app/error.h"
+#include "core/app/hugepages.h"
 
 #include <QStringDecoder>
 
@@ -99,6 +100,7 @@ DecodedText decodeDocument(QByteArrayView bytes, const std::shared_ptr<const Cod
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");
     const QByteArrayView body = bom ? bytes.sliced(3) : bytes;
     result.text = QString(bytes.size(), Qt::Uninitialized);
+    preferHugePages(result.text.data(), result.text.size() * qsizetype(sizeof(QChar)));
     const qsizetype decoded = decodeUtf8Into(body, result.text.data());
     if (decoded >= 0) {
         result.text.truncate(decoded);
@@ -165,6 +167,7 @@ QByteArray encodeDocument(QStringView text, const DocumentEncoding& encoding, Li
     }
 
     QByteArray out(size, Qt::Uninitialized);
+    preferHugePages(out.data(), out.size());
     char* o = out.data();
     if (encoding.hasBom()) {
         *o++ = '\xEF';

@@ -17,7 +17,9 @@ struct DecodedText {
 
 // Valid UTF-8 (a leading byte-order mark is remembered, not kept in the text)
 // decodes as UTF-8; anything else decodes one byte per character in `legacy`.
-// Every CR LF, lone CR and lone LF becomes one LF; NUL bytes are kept.
+// Every CR LF, lone CR and lone LF becomes one LF; NUL bytes are kept. Saved
+// unchanged with the line end it used, a file comes back byte for byte; a file
+// with mixed line ends (see lineEnds) comes back with the one line end saved.
 DecodedText decodeDocument(QByteArrayView bytes, const std::shared_ptr<const CodePage>& legacy);
 
 // Offset of the first character `encoding` cannot represent, or -1 when the
