@@ -129,9 +129,17 @@ private:
 
 qsizetype countLineFeeds(const char16_t* p, qsizetype n)
 {
+    // 16-bit counters over blocks that cannot overflow them vectorise well.
     qsizetype count = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        count += p[i] == u'\n';
+    while (n > 0) {
+        const qsizetype block = std::min<qsizetype>(n, 0xFFFF);
+        quint16 c = 0;
+        for (qsizetype i = 0; i < block; ++i)
+            c = quint16(c + (p[i] == u'\n'));
+        count += c;
+        p += block;
+        n -= block;
+    }
     return count;
 }
 
@@ -154,7 +162,7 @@ void collect(QStringView text, const char16_t* hay, const Searcher& searcher, qs
         qsizetype lineEnd = text.indexOf(u'\n', at + m);
         if (lineEnd < 0)
             lineEnd = n;
-        result.append(lineNo, at - lineStart + 1, text.mid(lineStart, lineEnd - lineStart));
+        result.append(lineNo, at - lineStart + 1, lineStart, lineEnd - lineStart);
         if (lineEnd >= n)
             return;
         // One entry per line: go on with the next one.
@@ -165,18 +173,16 @@ void collect(QStringView text, const char16_t* hay, const Searcher& searcher, qs
 
 } // namespace
 
-GrepResult grepText(QStringView text, QStringView what, bool matchCase, bool lineNumbers)
+GrepResult grepText(const QString& source, QStringView what, bool matchCase, bool lineNumbers)
 {
     GrepResult result(lineNumbers);
     const qsizetype m = what.size();
-    if (m == 0 || m > text.size() || what.contains(u'\r') || what.contains(u'\n'))
+    if (m == 0 || m > source.size() || what.contains(u'\r') || what.contains(u'\n'))
         return result;
     // Offsets within a line and line numbers are the same with every break made LF.
-    QString lf;
-    if (text.contains(u'\r')) {
-        lf = toLf(text);
-        text = lf;
-    }
+    const QString lf = source.contains(u'\r') ? toLf(source) : source;
+    const QStringView text = lf;
+    result.start(lf);
     if (matchCase) {
         const Searcher searcher(std::u16string(units(what), static_cast<size_t>(m)));
         collect(text, units(text), searcher, m, Identity{}, result);
@@ -194,6 +200,7 @@ GrepResult grepText(QStringView text, QStringView what, bool matchCase, bool lin
         const Searcher searcher(std::move(key));
         collect(text, units(text), searcher, m, upper, result);
     }
+    result.finish();
     return result;
 }
 
@@ -202,8 +209,7 @@ GrepResult grepDocument(const TextEdit& edit, const QString& what, bool matchCas
     // The in-memory buffer lends its text without a copy.
     if (const auto* plain = dynamic_cast<const PlainTextBuffer*>(&edit))
         return grepText(plain->rawText(), what, matchCase, lineNumbers);
-    const QString text = edit.text();
-    return grepText(text, what, matchCase, lineNumbers);
+    return grepText(edit.text(), what, matchCase, lineNumbers);
 }
 
 bool goToGrepEntry(TextEdit& edit, const GrepResult& result, qsizetype index, const QString& searchText)

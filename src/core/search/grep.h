@@ -9,7 +9,7 @@ namespace varnik {
 // 1-based position of its first occurrence. Lines end at CR LF, CR or LF. Without
 // `matchCase` both sides are compared in upper case, character by character.
 // One pass over the text; a text with a line break never matches.
-GrepResult grepText(QStringView text, QStringView what, bool matchCase, bool lineNumbers);
+GrepResult grepText(const QString& text, QStringView what, bool matchCase, bool lineNumbers);
 
 // The same over a whole document.
 GrepResult grepDocument(const TextEdit& edit, const QString& what, bool matchCase, bool lineNumbers);

@@ -4,7 +4,7 @@
 #include "core/search/searchstep.h"
 
 #include <algorithm>
-#include <optional>
+#include <vector>
 
 namespace varnik {
 
@@ -181,55 +181,64 @@ qsizetype replaceAllOccurrences(TextEdit& edit, SearchState& state, ReplaceDialo
         textBase = base;
     }
     auto charAt = [&](qsizetype pos) { return text[pos - textBase]; };
-    const std::optional<QChar> beforeFirst =
-        first > 0 ? std::optional<QChar>(charAt(first - 1)) : std::nullopt;
+    // Outside the text there is no word character; QChar() stands for it.
+    const QChar beforeFirst = first > 0 ? charAt(first - 1) : QChar();
 
     SearchState next = state;
     afterReplacement(next, first, whatLength, replacement.size(), selectionScope);
-    QString out = replacement;
-    qsizetype lastEnd = first + whatLength; // end of the last replaced occurrence, in the old text
-    qsizetype count = 1;
+    std::vector<qsizetype> found{first}; // in the old text
+    qsizetype lastEnd = first + whatLength;
+    auto count = [&] { return static_cast<qsizetype>(found.size()); };
 
     // Whole words are judged in the new text: right after a replacement the
-    // character before is the replacement's last one.
+    // character before is the replacement's last one (or, for an empty one,
+    // whatever came before the occurrence).
+    QChar tail = replacement.isEmpty() ? beforeFirst : replacement.back();
+    auto before = [&](qsizetype at) { return at > lastEnd ? charAt(at - 1) : tail; };
     auto wholeWordAt = [&](qsizetype at) {
-        std::optional<QChar> before;
-        if (at > lastEnd)
-            before = charAt(at - 1);
-        else if (!out.isEmpty())
-            before = out.back();
-        else
-            before = beforeFirst;
-        if (before && TextEdit::isWordChar(*before))
+        if (TextEdit::isWordChar(before(at)))
             return false;
         return at + whatLength >= docLength || !TextEdit::isWordChar(charAt(at + whatLength));
     };
 
     const TextEdit::FindOptions plainOptions{options.matchCase, false};
     for (;;) {
-        const qsizetype endOld = next.end - count * delta; // inclusive
+        const qsizetype endOld = next.end - count() * delta; // inclusive
         if (endOld - lastEnd + 1 <= 0)
             break;
         const qsizetype stop = std::min(endOld + 1, docLength);
         qsizetype at = -1;
         for (qsizetype from = lastEnd;;) {
-            const qsizetype found =
+            const qsizetype hit =
                 findInText(text, from - textBase, stop - textBase, what, plainOptions, false);
-            if (found < 0)
+            if (hit < 0)
                 break;
-            if (!options.wholeWord || wholeWordAt(found + textBase)) {
-                at = found + textBase;
+            if (!options.wholeWord || wholeWordAt(hit + textBase)) {
+                at = hit + textBase;
                 break;
             }
-            from = found + textBase + 1;
+            from = hit + textBase + 1;
         }
         if (at < 0)
             break;
-        out += text.mid(lastEnd - textBase, at - lastEnd);
-        out += replacement;
-        afterReplacement(next, at + count * delta, whatLength, replacement.size(), selectionScope);
+        afterReplacement(next, at + count() * delta, whatLength, replacement.size(), selectionScope);
+        tail = replacement.isEmpty() ? before(at) : replacement.back();
+        found.push_back(at);
         lastEnd = at + whatLength;
-        ++count;
+    }
+
+    // The new text of the stretch, made in one piece.
+    QString out(lastEnd - first + count() * delta, Qt::Uninitialized);
+    QChar* o = out.data();
+    auto put = [&o](QStringView piece) {
+        std::copy(piece.begin(), piece.end(), o);
+        o += piece.size();
+    };
+    for (size_t i = 0; i < found.size(); ++i) {
+        put(replacement);
+        const qsizetype from = found[i] + whatLength;
+        const qsizetype to = i + 1 < found.size() ? found[i + 1] : from;
+        put(text.mid(from - textBase, to - from));
     }
 
     edit.beginUndoGroup();
@@ -243,7 +252,7 @@ qsizetype replaceAllOccurrences(TextEdit& edit, SearchState& state, ReplaceDialo
     next.position = next.start;
     state = next;
     dialog.found = false;
-    return count;
+    return count();
 }
 
 } // namespace varnik

@@ -2,6 +2,8 @@
 
 #include "searchtesting.h"
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -177,6 +179,20 @@ TEST(Grep, aMillionMatchesInOnePassOverTheWholeText)
     EXPECT_EQ(grepDocument(edit.inner, QStringLiteral("ab"), true, true).size(), lines / 2);
 }
 
+TEST(Grep, listStaysAsItWasWhenTheDocumentChanges)
+{
+    // Most lines listed (the list shares the text) and few (it copies them).
+    for (const QString& text : {QStringLiteral("ab\nab\nx"), QStringLiteral("ab\n") + QString(100, u'x')}) {
+        PlainTextBuffer edit(text);
+        const GrepResult result = grepDocument(edit, QStringLiteral("ab"), true, true);
+        const QString before = result.toText();
+        edit.selectAll();
+        edit.replaceSelection(QStringLiteral("changed"));
+        EXPECT_EQ(result.toText(), before);
+        EXPECT_EQ(result.entry(0), QStringLiteral("Line 1:ab"));
+    }
+}
+
 TEST(Grep, resultTextHasEveryEntryFollowedByCrLf)
 {
     EXPECT_EQ(grepText(QStringLiteral("xab\nAB\ncd"), QStringLiteral("ab"), false, true).toText(),
@@ -188,6 +204,28 @@ TEST(Grep, resultTextHasEveryEntryFollowedByCrLf)
     r.clear();
     EXPECT_TRUE(r.isEmpty());
     EXPECT_EQ(r.toText(), QString());
+}
+
+TEST(Grep, savedTextIsTheListAsUtf8)
+{
+    QString text;
+    for (int i = 0; i < 30000; ++i) // more than one write piece
+        text += QStringLiteral("\u0142\u00f3d\u017a %1 ab\n").arg(i);
+    for (const bool lineNumbers : {true, false}) {
+        const GrepResult result = grepText(text, QStringLiteral("AB"), false, lineNumbers);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(result.writeText(buffer));
+        EXPECT_EQ(buffer.data(), result.toText().toUtf8());
+    }
+    // A full disk: the device takes nothing.
+    class Full : public QIODevice {
+    protected:
+        qint64 readData(char*, qint64) override { return -1; }
+        qint64 writeData(const char*, qint64) override { return -1; }
+    } full;
+    full.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    EXPECT_FALSE(grepText(text, QStringLiteral("ab"), true, true).writeText(full));
 }
 
 TEST(Grep, doubleClickSelectsTheFirstOccurrence)
