@@ -5,122 +5,47 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 namespace varnik {
 namespace {
 
-using test::Sel;
-using test::selectionOf;
-
-TEST(GotoLine, parsesDecimalIntegersWithoutOverflow)
-{
-    constexpr qint64 max = std::numeric_limits<qint64>::max();
-    struct Row {
-        const char* text;
-        bool valid;
-        qint64 value;
-    };
-    const Row rows[] = {
-        {"1", true, 1},
-        {"42", true, 42},
-        {" 7", true, 7},
-        {"+3", true, 3},
-        {"-2", true, -2},
-        {"0", true, 0},
-        {"007", true, 7},
-        {"123456789012345678901234567890", true, max},
-        {"-123456789012345678901234567890", true, -max},
-        {"9223372036854775807", true, max},
-        {"9223372036854775808", true, max},
-        {"", false, 0},
-        {" ", false, 0},
-        {"-", false, 0},
-        {"7 ", false, 0},
-        {"1.5", false, 0},
-        {"abc", false, 0},
-        {"0x10", false, 0},
-        {"1e3", false, 0},
-        {"\xd9\xa3", false, 0}, // an Arabic-Indic digit is no ASCII digit
-    };
-    for (const Row& r : rows) {
-        const std::optional<qint64> v = parseLineNumber(QString::fromUtf8(r.text));
-        EXPECT_EQ(v.has_value(), r.valid) << r.text;
-        if (v && r.valid) {
-            EXPECT_EQ(*v, r.value) << r.text;
-        }
-    }
-}
-
-TEST(GotoLine, okIsEnabledForNumbersFromOne)
+TEST(GotoLine, fieldCheckAndConfirmation)
 {
     struct Row {
         const char* text;
-        bool enabled;
-        const char* error;
+        bool okEnabled;
+        bool isInteger;
+        int caretLine; // after confirming in a ten-line text; -1: nothing moves
     };
+    // clang-format off
     const Row rows[] = {
-        {"", false, ""},
-        {"1", true, ""},
-        {"0", false, ""},
-        {"-5", false, ""},
-        {"99999", true, ""},
-        {"123456789012345678901234567890", true, ""},
-        {"x", false, "'x' is not a valid integer value"},
-        {"5x", false, "'5x' is not a valid integer value"},
+        {"1", true, true, 0}, {"2", true, true, 1}, {" +7", true, true, 6}, {"007", true, true, 6},
+        {"10", true, true, 9}, {"11", true, true, 9}, {"99999", true, true, 9},
+        {"123456789012345678901234567890", true, true, 9}, {"9223372036854775808", true, true, 9},
+        {"0", false, true, -1}, {"-1", false, true, -1}, {"-123456789012345678901234567890", false, true, -1},
+        {"", false, false, -1}, {" ", false, false, -1}, {"-", false, false, -1}, {"7 ", false, false, -1},
+        {"1.5", false, false, -1}, {"0x10", false, false, -1},
+        {"\u0663", false, false, -1}, // an Arabic-Indic digit
     };
+    // clang-format on
+    const QString tenLines = QStringLiteral("line\n").repeated(9) + QStringLiteral("last");
     for (const Row& r : rows) {
-        const GotoLineFieldState s = gotoLineFieldChanged(QString::fromLatin1(r.text));
-        EXPECT_EQ(s.okEnabled, r.enabled) << r.text;
-        EXPECT_EQ(s.error, QString::fromLatin1(r.error)) << r.text;
-    }
-}
-
-TEST(GotoLine, confirmingMovesToTheLineStart)
-{
-    // Ten lines: "l1".."l10".
-    QStringList lines;
-    for (int i = 1; i <= 10; ++i)
-        lines << QStringLiteral("l%1").arg(i);
-    const QString text = lines.join(u'\n');
-    struct Row {
-        const char* text;
-        bool moved;
-        Sel caret;
-    };
-    const Row rows[] = {
-        {"1", true, {0, 0}},   {"2", true, {3, 0}},      {"10", true, {27, 0}},
-        {"11", true, {27, 0}}, {"99999", true, {27, 0}}, {"123456789012345678901234567890", true, {27, 0}},
-        {"0", false, {5, 2}},  {"-1", false, {5, 2}},
-    };
-    for (const Row& r : rows) {
-        PlainTextBuffer edit(text);
-        edit.setSelection(5, 2);
-        EXPECT_EQ(gotoLine(edit, QString::fromLatin1(r.text)), r.moved) << r.text;
-        EXPECT_EQ(selectionOf(edit), r.caret) << r.text;
-    }
-}
-
-TEST(GotoLine, confirmingSomethingElseRaisesTheIntegerErrorAndMovesNothing)
-{
-    for (const char* text : {"", "abc", "2.5"}) {
-        PlainTextBuffer edit(QStringLiteral("a\nb"));
-        edit.setCaret(1);
+        const QString text = QString::fromUtf8(r.text);
+        const QString error = QStringLiteral("'%1' is not a valid integer value").arg(text);
+        const GotoLineFieldState field = gotoLineFieldChanged(text);
+        EXPECT_EQ(field.okEnabled, r.okEnabled) << r.text;
+        EXPECT_EQ(field.error, r.isInteger || text.isEmpty() ? QString() : error) << r.text;
+        PlainTextBuffer edit(tenLines);
+        edit.setSelection(7, 2);
         try {
-            gotoLine(edit, QString::fromLatin1(text));
-            ADD_FAILURE() << "accepted " << text;
+            EXPECT_EQ(gotoLine(edit, text), r.caretLine >= 0) << r.text;
+            EXPECT_TRUE(r.isInteger) << r.text;
         } catch (const Error& e) {
-            EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+            EXPECT_FALSE(r.isInteger) << r.text;
+            EXPECT_EQ(e.message(), error);
         }
-        EXPECT_EQ(selectionOf(edit), (Sel{1, 0})) << text;
+        const test::Sel expected = r.caretLine >= 0 ? test::Sel{r.caretLine * 5, 0} : test::Sel{7, 2};
+        EXPECT_EQ(test::selectionOf(edit), expected) << r.text;
     }
-}
-
-TEST(GotoLine, emptyDocumentHasOneLine)
-{
-    PlainTextBuffer edit;
-    EXPECT_TRUE(gotoLine(edit, QStringLiteral("5")));
-    EXPECT_EQ(selectionOf(edit), (Sel{0, 0}));
 }
 
 TEST(GotoLine, historyIsSortedWithoutRepeats)

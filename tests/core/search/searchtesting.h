@@ -3,82 +3,43 @@
 #include "core/app/messagesink.h"
 #include "core/app/plaintextbuffer.h"
 
-#include <QString>
 #include <QStringList>
 
 #include <ostream>
-#include <vector>
 
 namespace varnik::test {
 
-// Records every message and answers questions from a script (Yes by default).
+// Records every message; questions get `answer`.
 class RecordingSink : public MessageSink {
 public:
-    struct Shown {
-        QString text;
-        MessageKind kind;
-        int buttons;
-    };
-
-    int message(const QString& text, MessageKind kind, int buttons) override
+    int message(const QString& text, MessageKind kind, int) override
     {
-        shown.push_back({text, kind, buttons});
+        texts << text;
         return kind == MessageKind::Confirmation ? answer : Result::OK;
     }
-    void errorBox(const QString& text) override { errors.push_back(text); }
-
-    QStringList texts() const
-    {
-        QStringList out;
-        for (const Shown& s : shown)
-            out.push_back(s.text);
-        return out;
-    }
-
+    void errorBox(const QString& text) override { texts << text; }
     int answer = Result::Yes;
-    std::vector<Shown> shown;
-    QStringList errors;
+    QStringList texts;
 };
 
-// An edit that is not the in-memory buffer (so no shortcut through its raw
-// text applies) and counts the calls that cost time on big documents.
+// An edit that is not the in-memory buffer (so its raw text is out of reach)
+// and counts the calls that cost time on big documents.
 class CountingEdit : public TextEdit {
 public:
     explicit CountingEdit(const QString& text = {}) : inner(text) {}
-
-    QString text() const override
-    {
-        ++textCalls;
-        return inner.text();
-    }
-    void setText(const QString& text) override { inner.setText(text); }
+    QString text() const override { return ++textCalls, inner.text(); }
+    void setText(const QString& t) override { inner.setText(t); }
     qsizetype length() const override { return inner.length(); }
-    QString textRange(qsizetype start, qsizetype end) const override
-    {
-        ++rangeCalls;
-        return inner.textRange(start, end);
-    }
-    QChar charAt(qsizetype pos) const override { return inner.charAt(pos); }
+    QString textRange(qsizetype s, qsizetype e) const override { return ++rangeCalls, inner.textRange(s, e); }
+    QChar charAt(qsizetype p) const override { return inner.charAt(p); }
     qsizetype selectionStart() const override { return inner.selectionStart(); }
     qsizetype selectionLength() const override { return inner.selectionLength(); }
-    void setSelection(qsizetype start, qsizetype length) override { inner.setSelection(start, length); }
-    void replaceSelection(const QString& text) override
-    {
-        ++replaceCalls;
-        inner.replaceSelection(text);
-    }
+    void setSelection(qsizetype s, qsizetype l) override { inner.setSelection(s, l); }
+    void replaceSelection(const QString& t) override { ++replaceCalls, inner.replaceSelection(t); }
     qsizetype lineCount() const override { return inner.lineCount(); }
-    qsizetype lineFromPosition(qsizetype pos) const override { return inner.lineFromPosition(pos); }
-    qsizetype lineStart(qsizetype line) const override
-    {
-        ++lineCalls;
-        return inner.lineStart(line);
-    }
-    qsizetype lineLength(qsizetype line) const override
-    {
-        ++lineCalls;
-        return inner.lineLength(line);
-    }
+    qsizetype lineFromPosition(qsizetype p) const override { return inner.lineFromPosition(p); }
+    qsizetype lineStart(qsizetype l) const override { return ++lineCalls, inner.lineStart(l); }
+    qsizetype lineLength(qsizetype l) const override { return ++lineCalls, inner.lineLength(l); }
     void undo() override { inner.undo(); }
     void redo() override { inner.redo(); }
     bool canUndo() const override { return inner.canUndo(); }
@@ -87,23 +48,18 @@ public:
     void endUndoGroup() override { inner.endUndoGroup(); }
     void clearUndoHistory() override { inner.clearUndoHistory(); }
     bool isModified() const override { return inner.isModified(); }
-    void setModified(bool modified) override { inner.setModified(modified); }
-    qsizetype find(const QString& what, qsizetype start, qsizetype end, FindOptions options,
-                   bool backwards = false) const override
+    void setModified(bool m) override { inner.setModified(m); }
+    qsizetype find(const QString& w, qsizetype s, qsizetype e, FindOptions o, bool b = false) const override
     {
-        ++findCalls;
-        return inner.find(what, start, end, options, backwards);
+        return ++findCalls, inner.find(w, s, e, o, b);
     }
 
     PlainTextBuffer inner;
-    mutable int textCalls = 0;
-    mutable int rangeCalls = 0;
-    mutable int findCalls = 0;
-    mutable int lineCalls = 0;
+    mutable int textCalls = 0, rangeCalls = 0, findCalls = 0, lineCalls = 0;
     int replaceCalls = 0;
 };
 
-// The selection as (start, length), for readable comparisons.
+// A selection as (start, length), for readable comparisons.
 struct Sel {
     qsizetype start;
     qsizetype length;
