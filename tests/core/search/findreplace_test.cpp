@@ -12,7 +12,7 @@ namespace varnik {
 namespace {
 
 using test::CountingEdit;
-using test::RecordingSink;
+using test::AnsweringSink;
 using test::Sel;
 using test::selectionOf;
 
@@ -65,7 +65,7 @@ void run(const Scenario& s)
     for (size_t i = 0; i < s.steps.size(); ++i) {
         const Step& step = s.steps[i];
         const QString before = edit.rawText();
-        RecordingSink sink;
+        AnsweringSink sink;
         sink.answer = step.action == 'a' ? Result::No : Result::Yes;
         switch (step.action) {
         case 'D':
@@ -192,7 +192,7 @@ TEST(FindReplace, flagsHistoryAndTextTypedSinceTheLastSearch)
     DocumentSearch doc;
     FindDialogState find;
     GrepResult grep;
-    RecordingSink sink;
+    AnsweringSink sink;
     EXPECT_EQ(findNext(edit, doc, find, grep, true, sink), FindOutcome::ShowFindDialog);
     find.text = QStringLiteral("ab");
     findDialogShown(find);
@@ -273,7 +273,7 @@ TEST(FindReplace, aHundredThousandMatchesAreReplacedInOneUndoableEdit)
     openReplaceDialog(edit, doc, dialog);
     dialog.replaceText = QStringLiteral("W");
     edit.rangeCalls = 0;
-    RecordingSink sink;
+    AnsweringSink sink;
     EXPECT_EQ(replaceDialogReplaceAll(edit, doc, dialog, sink), 100000);
     EXPECT_EQ(sink.texts, expandMessages("q 100000"));
     EXPECT_EQ(edit.replaceCalls, 1);

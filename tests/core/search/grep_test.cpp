@@ -13,7 +13,7 @@ namespace varnik {
 namespace {
 
 using test::CountingEdit;
-using test::RecordingSink;
+using test::AnsweringSink;
 using test::Sel;
 using test::selectionOf;
 
@@ -175,7 +175,7 @@ TEST(Grep, runsFromTheFindWindowAndF3IgnoringRangeOptions)
     dialog.options =
         SearchDialogOptions(SearchDialogOptions::WholeWords | SearchDialogOptions::SelectionScope);
     GrepResult grep;
-    RecordingSink sink;
+    AnsweringSink sink;
     EXPECT_EQ(findDialogFindNext(edit, doc, dialog, grep, true, sink), FindOutcome::Grepped);
     EXPECT_EQ(hitsOf(grep), (QStringList{"0:2", "1:1"}));
     dialog.options.set(SearchDialogOptions::MatchCase, true);

@@ -10,7 +10,7 @@
 namespace varnik::test {
 
 // Records every message; questions get `answer`.
-class RecordingSink : public MessageSink {
+class AnsweringSink : public MessageSink {
 public:
     int message(const QString& text, MessageKind kind, int) override
     {
