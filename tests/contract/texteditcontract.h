@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contract/qtprinters.h"
 #include "core/app/textedit.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +31,3 @@ protected:
 };
 
 } // namespace varnik::test
-
-// So failures print QStrings readably.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-QT_END_NAMESPACE

@@ -1,71 +1,131 @@
 #include "core/app/fileinfo.h"
 
-#include "core/app/textedit.h"
+#include "core/app/settingvalues.h"
 
-#include <QFileInfo>
+#include <optional>
 
 namespace varnik {
 
 namespace {
 
-const QString kUnknown = QStringLiteral("???");
-
-QString utcTime(const QDateTime& t)
+QString bookmarkName(const char* prefix, int index)
 {
-    if (!t.isValid())
-        return kUnknown;
-    const QDateTime u = t.toUTC();
-    const QDate d = u.date();
-    const QTime h = u.time();
-    return QStringLiteral("%1/%2/%3 %4:%5:%6")
-        .arg(d.year())
-        .arg(d.month(), 2, 10, QChar(u'0'))
-        .arg(d.day(), 2, 10, QChar(u'0'))
-        .arg(h.hour(), 2, 10, QChar(u'0'))
-        .arg(h.minute(), 2, 10, QChar(u'0'))
-        .arg(h.second(), 2, 10, QChar(u'0'));
+    return QLatin1String(prefix) + QString::number(index + 1);
+}
+
+std::optional<qint32> readInt32(const SettingsStore& store, const SettingsKey& key, const QString& name)
+{
+    const std::optional<QString> text = store.readValue(key, name);
+    return text ? parseNumber<qint32>(*text) : std::nullopt;
 }
 
 } // namespace
 
-FileFacts readFileFacts(const QString& fileName)
+PathStyle nativePathStyle()
 {
-    FileFacts facts;
-    if (fileName.isEmpty())
-        return facts;
-    const QFileInfo info(fileName);
-    if (!info.exists())
-        return facts;
-    facts.found = true;
-    facts.size = info.size();
-    facts.created = info.birthTime();
-    facts.modified = info.lastModified();
-    facts.accessed = info.lastRead();
-    return facts;
+#ifdef Q_OS_WIN
+    return PathStyle::Windows;
+#else
+    return PathStyle::Unix;
+#endif
 }
 
-QString fileInfoText(const QString& fileName, const FileFacts& facts, qsizetype lines, qsizetype characters)
+SettingsKey fileInfoKey(const QString& fileName, PathStyle style)
 {
-    QString text;
-    if (fileName.isEmpty()) {
-        text = QStringLiteral("New unsaved file - file info unavailable\r\n\r\n");
-    } else {
-        const auto time = [&](const QDateTime& t) { return facts.found ? utcTime(t) : kUnknown; };
-        text = QStringLiteral("Current file info:\r\n\r\n") + QStringLiteral("File name:\t") + fileName +
-               QStringLiteral("\r\n") + QStringLiteral("File size:\t") +
-               (facts.found ? QString::number(facts.size) : kUnknown) + QStringLiteral(" bytes\r\n") +
-               QStringLiteral("\r\n") + QStringLiteral("Created:\t") + time(facts.created) +
-               QStringLiteral("\r\n") + QStringLiteral("Modified:\t") + time(facts.modified) +
-               QStringLiteral("\r\n") + QStringLiteral("Accessed:\t") + time(facts.accessed) +
-               QStringLiteral("\r\n") + QStringLiteral("\r\n");
+    const QString path = style == PathStyle::Windows ? QString(fileName).replace(u'/', u'\\') : fileName;
+    const QChar separator = style == PathStyle::Windows ? u'\\' : u'/';
+    const QStringList levels = path.split(separator, Qt::SkipEmptyParts);
+    if (levels.isEmpty())
+        return SettingsKey();
+    SettingsKey key = filesKey();
+    for (const QString& level : levels)
+        key = key / level;
+    return key;
+}
+
+void storeFileInfo(SettingsStore& store, const Settings& settings, const QString& fileName,
+                   const FileInfo& info, PathStyle style)
+{
+    if (!settings.extraInfo)
+        return;
+    const SettingsKey key = fileInfoKey(fileName, style);
+    if (key.isEmpty())
+        return;
+    const auto write = [&](const QString& name, qint32 value) {
+        store.writeValue(key, name, QString::number(value));
+    };
+    write(QStringLiteral("Left"), info.left);
+    write(QStringLiteral("Top"), info.top);
+    write(QStringLiteral("Width"), info.width);
+    write(QStringLiteral("Height"), info.height);
+    write(QStringLiteral("Start"), info.selStart);
+    write(QStringLiteral("Len"), info.selLength);
+    for (int i = 0; i < FileInfo::kBookmarks; ++i) {
+        write(bookmarkName("bmarkY", i), info.bookmarks[i].line);
+        write(bookmarkName("bmarkX", i), info.bookmarks[i].column);
     }
-    return text + QStringLiteral("Lines:\t") + QString::number(lines) + QStringLiteral("\r\n") +
-           QStringLiteral("Characters:\t") + QString::number(characters) + QStringLiteral("\r\n");
+    store.flush();
 }
 
-qsizetype fileInfoCharacterCount(const TextEdit& edit)
+FileInfoLoad loadFileInfo(const SettingsStore& store, const Settings& settings, const QString& fileName,
+                          bool readWindow, FileInfo& info, PathStyle style)
 {
-    return edit.length() + std::max<qsizetype>(edit.lineCount() - 1, 0);
+    FileInfoLoad result;
+    if (!settings.extraInfo)
+        return result;
+    const SettingsKey key = fileInfoKey(fileName, style);
+    if (key.isEmpty())
+        return result;
+    const auto read = [&](const char* name) { return readInt32(store, key, QLatin1String(name)); };
+    const auto fail = [&] {
+        info.selStart = 0;
+        info.selLength = 0;
+        return result;
+    };
+
+    if (readWindow) {
+        std::optional<qint32> left, top, width, height;
+        if (!(left = read("Left")) || !(top = read("Top")) || !(width = read("Width")) ||
+            !(height = read("Height")))
+            return fail();
+        info.left = *left;
+        info.top = *top;
+        info.width = *width;
+        info.height = *height;
+        result.window = true;
+    }
+    const std::optional<qint32> start = read("Start");
+    if (!start)
+        return fail();
+    const std::optional<qint32> length = read("Len");
+    if (!length)
+        return fail();
+    info.selStart = *start;
+    info.selLength = *length;
+    for (int i = 0; i < FileInfo::kBookmarks; ++i) {
+        const std::optional<qint32> line = readInt32(store, key, bookmarkName("bmarkY", i));
+        if (!line)
+            return fail();
+        const std::optional<qint32> column = readInt32(store, key, bookmarkName("bmarkX", i));
+        if (!column)
+            return fail();
+        info.bookmarks[i] = {*column, *line};
+    }
+    result.complete = true;
+    return result;
+}
+
+void clearFileInfo(SettingsStore& store, const QString& path, PathStyle style)
+{
+    if (path.isEmpty()) {
+        store.deleteKey(filesKey());
+    } else {
+        const SettingsKey key = fileInfoKey(path, style);
+        if (key.isEmpty())
+            return;
+        store.deleteKey(key);
+    }
+    store.flush();
 }
 
 } // namespace varnik

@@ -1,5 +1,8 @@
 #include "core/app/recentfiles.h"
 
+#include "core/app/settingsstore.h"
+#include "core/app/settingvalues.h"
+
 #include <algorithm>
 
 namespace varnik {
@@ -77,6 +80,13 @@ RecentFiles::menuItems(int lastUsedCnt, bool trayMenu,
     if (items.empty())
         items.push_back({0, prefix + QStringLiteral("None"), QStringLiteral("{none}"), false});
     return items;
+}
+
+void writeRecentFiles(SettingsStore& store, const RecentFiles& files)
+{
+    for (int slot = 1; slot <= RecentFiles::kSlots; ++slot)
+        writeSetting(store, RecentFiles::valueName(slot), files.slot(slot));
+    store.flush();
 }
 
 } // namespace varnik

@@ -8,6 +8,10 @@
 
 namespace varnik {
 
+class SettingsStore;
+
+inline constexpr char kRecentFileValuePrefix[] = "LastFile";
+
 // The recent-file list: 20 slots, slot 1 the most recent. Only the first
 // LastUsedCnt slots take part in lookups, shifting and the menus; all 20 are
 // stored ("LastFile1" ... "LastFile20").
@@ -30,6 +34,10 @@ public:
     // All 20 slots, index 0 holding slot 1.
     const QStringList& entries() const { return slots_; }
     QString slot(int n) const { return n >= 1 && n <= kSlots ? slots_[n - 1] : QString(); }
+    // By index from 0 (slot 1 is index 0).
+    QString& operator[](int index) { return slots_[index]; }
+    const QString& operator[](int index) const { return slots_[index]; }
+    friend bool operator==(const RecentFiles&, const RecentFiles&) = default;
 
     // Moves the name to slot 1, or inserts it there pushing the others down.
     // File names compare without regard to case where the file system does.
@@ -51,5 +59,10 @@ public:
 private:
     QStringList slots_;
 };
+
+inline constexpr int kRecentFileSlots = RecentFiles::kSlots;
+
+// Writes all 20 slots, empty ones included.
+void writeRecentFiles(SettingsStore& store, const RecentFiles& files);
 
 } // namespace varnik

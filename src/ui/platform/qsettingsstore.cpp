@@ -1,0 +1,263 @@
+#include "ui/platform/qsettingsstore.h"
+
+#include "core/app/settingsini.h"
+
+#include <QDir>
+#include <QFileDevice>
+
+namespace varnik {
+
+namespace {
+
+QString joinKey(const QString& group, const QString& escapedName)
+{
+    return group.isEmpty() ? escapedName : group + u'/' + escapedName;
+}
+
+int hexValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    return -1;
+}
+
+// What QSettings holds directly in a group, as stored (escaped).
+template <typename List> QStringList storedList(QSettings& settings, const QString& group, List list)
+{
+    if (!group.isEmpty())
+        settings.beginGroup(group);
+    const QStringList names = (settings.*list)();
+    if (!group.isEmpty())
+        settings.endGroup();
+    return names;
+}
+
+template <typename List> QStringList unescapedList(QSettings& settings, const QString& group, List list)
+{
+    QStringList names;
+    for (const QString& name : storedList(settings, group, list))
+        names.append(QSettingsStore::unescapeLevel(name));
+    return names;
+}
+
+bool readIni(QIODevice& device, QSettings::SettingsMap& map)
+{
+    QMap<QString, QString> values;
+    const bool clean = parseSettingsIni(device.readAll(), values);
+    for (auto it = values.begin(); it != values.end(); ++it)
+        map.insert(it.key(), it.value());
+    return clean;
+}
+
+bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
+{
+    QMap<QString, QString> values;
+    for (auto it = map.begin(); it != map.end(); ++it)
+        values.insert(it.key(), it.value().toString());
+    const QByteArray bytes = formatSettingsIni(values);
+    if (device.write(bytes) != bytes.size())
+        return false;
+    // The device is a QSaveFile, which commits even when its last buffered write fails
+    // (a full disk); a failed flush here keeps the old file in place.
+    if (auto* file = qobject_cast<QFileDevice*>(&device))
+        return file->flush();
+    return true;
+}
+
+QSettings::Format iniFormat()
+{
+    static const QSettings::Format format = [] {
+        const QSettings::Format registered =
+            QSettings::registerFormat(QStringLiteral("conf"), readIni, writeIni);
+        return registered == QSettings::InvalidFormat ? QSettings::IniFormat : registered;
+    }();
+    return format;
+}
+
+} // namespace
+
+QSettingsStore::QSettingsStore()
+#ifdef Q_OS_WIN
+    : settings_(std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Varnik"),
+                                            QSettings::NativeFormat))
+#else
+    : settings_(std::make_unique<QSettings>(defaultIniFilePath(), iniFormat()))
+#endif
+{
+    settings_->setAtomicSyncRequired(true);
+}
+
+QSettingsStore::QSettingsStore(const QString& iniFilePath)
+    : settings_(std::make_unique<QSettings>(iniFilePath, iniFormat()))
+{
+    // Never write the file in place: a failed write must leave the old one whole.
+    settings_->setAtomicSyncRequired(true);
+}
+
+QSettingsStore::~QSettingsStore() = default;
+
+QString QSettingsStore::defaultIniFilePath()
+{
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/Varnik/Varnik.conf");
+}
+
+QString QSettingsStore::escapeLevel(const QString& level)
+{
+    if (level.isEmpty())
+        return QStringLiteral("%");
+    QString escaped;
+    escaped.reserve(level.size());
+    for (QChar c : level) {
+        if (c == u'%')
+            escaped += u"%25";
+        else if (c == u'/')
+            escaped += u"%2F";
+        else if (c == u'\\')
+            escaped += u"%5C";
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+QString QSettingsStore::unescapeLevel(const QString& escaped)
+{
+    if (escaped == u"%")
+        return QString();
+    QString level;
+    level.reserve(escaped.size());
+    for (qsizetype i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] == u'%' && i + 2 < escaped.size() && hexValue(escaped[i + 1]) >= 0 &&
+            hexValue(escaped[i + 2]) >= 0) {
+            level += QChar(hexValue(escaped[i + 1]) * 16 + hexValue(escaped[i + 2]));
+            i += 2;
+        } else {
+            level += escaped[i];
+        }
+    }
+    return level;
+}
+
+std::optional<QString> QSettingsStore::groupOf(const SettingsKey& key)
+{
+    const SettingsKey root = varnikKey();
+    if (!key.startsWith(root, Qt::CaseInsensitive))
+        return std::nullopt;
+    QStringList levels;
+    for (qsizetype i = root.levels().size(); i < key.levels().size(); ++i)
+        levels.append(escapeLevel(key.levels()[i]));
+    return levels.join(u'/');
+}
+
+QStringList QSettingsStore::storedNames(const QString& group, const QString& name) const
+{
+    QStringList matches;
+    for (const QString& key : storedList(*settings_, group, &QSettings::childKeys)) {
+        const QString unescaped = unescapeLevel(key);
+        if (unescaped.compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        // The exact spelling, when stored, is the one read.
+        if (unescaped == name)
+            matches.prepend(key);
+        else
+            matches.append(key);
+    }
+    return matches;
+}
+
+std::optional<QString> QSettingsStore::readValue(const SettingsKey& key, const QString& name) const
+{
+    const std::optional<QString> group = groupOf(key);
+    if (!group)
+        return std::nullopt;
+    const QStringList names = storedNames(*group, name);
+    if (names.isEmpty())
+        return std::nullopt;
+    const QVariant value = settings_->value(joinKey(*group, names.first()));
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return value.toString();
+}
+
+void QSettingsStore::writeValue(const SettingsKey& key, const QString& name, const QString& text)
+{
+    const std::optional<QString> group = groupOf(key);
+    if (!group)
+        return;
+    const QStringList names = storedNames(*group, name);
+    if (names.isEmpty()) {
+        settings_->setValue(joinKey(*group, escapeLevel(name)), text);
+        return;
+    }
+    settings_->setValue(joinKey(*group, names.first()), text);
+    // Spellings that differ only by case (a hand-edited file) are one value here.
+    for (qsizetype i = 1; i < names.size(); ++i)
+        settings_->remove(joinKey(*group, names[i]));
+}
+
+void QSettingsStore::deleteValue(const SettingsKey& key, const QString& name)
+{
+    const std::optional<QString> group = groupOf(key);
+    if (!group)
+        return;
+    for (const QString& stored : storedNames(*group, name))
+        settings_->remove(joinKey(*group, stored));
+}
+
+void QSettingsStore::deleteKey(const SettingsKey& key)
+{
+    const std::optional<QString> group = groupOf(key);
+    if (!group)
+        return;
+    if (group->isEmpty()) {
+        settings_->clear();
+        return;
+    }
+    // QSettings removes a value of the same name with the group; the registry does not.
+    const std::optional<QVariant> sameNamedValue =
+        settings_->contains(*group) ? std::optional<QVariant>(settings_->value(*group)) : std::nullopt;
+    settings_->remove(*group);
+    if (sameNamedValue)
+        settings_->setValue(*group, *sameNamedValue);
+}
+
+QStringList QSettingsStore::subkeys(const SettingsKey& key) const
+{
+    const std::optional<QString> group = groupOf(key);
+    if (!group)
+        return {};
+    return unescapedList(*settings_, *group, &QSettings::childGroups);
+}
+
+QStringList QSettingsStore::valueNames(const SettingsKey& key) const
+{
+    const std::optional<QString> group = groupOf(key);
+    if (!group)
+        return {};
+    return unescapedList(*settings_, *group, &QSettings::childKeys);
+}
+
+void QSettingsStore::flush()
+{
+    settings_->sync();
+}
+
+QSettings::Status QSettingsStore::status() const
+{
+    return settings_->status();
+}
+
+QString QSettingsStore::location() const
+{
+    return settings_->fileName();
+}
+
+} // namespace varnik
