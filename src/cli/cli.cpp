@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "cli/applyrunner.h"
 #include "core/app/commandtable.h"
 
 #include <cstdio>
@@ -12,7 +13,8 @@ const char* const kUsage =
     "Usage: varnik [FILE [-n]]\n"
     "       varnik --version\n"
     "       varnik --help\n"
-    "       varnik --list-commands\n";
+    "       varnik --list-commands\n"
+    "       varnik --apply COMMAND [options] [FILE]   (varnik --apply --help)\n";
 
 void out(const QString& s)
 {
@@ -27,7 +29,7 @@ bool wantsHeadless(const QStringList& args)
     if (args.size() < 2)
         return false;
     const QString& a = args[1];
-    return a == u"--version" || a == u"--help" || a == u"-h" || a == u"--list-commands";
+    return a == u"--version" || a == u"--help" || a == u"-h" || a == u"--list-commands" || a == u"--apply";
 }
 
 int run(const QStringList& args)
@@ -37,6 +39,8 @@ int run(const QStringList& args)
         out(QStringLiteral("varnik " VARNIK_VERSION "\n"));
         return 0;
     }
+    if (a == u"--apply")
+        return runApply(args.mid(2));
     if (a == u"--list-commands") {
         out(listCommandsText());
         return 0;

@@ -19,5 +19,27 @@ check "list: bracket shortcut" "$(printf 'Selectto1\tSelect to bracket\tShift+Ct
 check "list: no separators" "0" "$(echo "$list" | grep -c -P '^\t|^-')"
 check "list: last line" "$(printf 'About1\tAbout...\t\tfixed')" "$(echo "$list" | tail -1)"
 
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+# Open then save without changes gives the same bytes, whatever the encoding.
+printf 'za\xbf\xf3\xb3\xe6 g\xea\x9c\xb9\r\nline2\r\n' > "$tmp/cp1250.txt"
+printf '\xef\xbb\xbfza\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87\r\nb' > "$tmp/bom.txt"
+printf 'a\x00b\r\n\x80\x81\xff' > "$tmp/binary.txt"
+for f in cp1250 bom binary; do
+    "$VARNIK" --apply Selectall1 "$tmp/$f.txt" > "$tmp/$f.out"
+    check "round trip $f" "$(od -An -tx1 "$tmp/$f.txt")" "$(od -An -tx1 "$tmp/$f.out")"
+done
+# Line ends follow CRLF; standard input is read like a file.
+check "CRLF=1 from stdin" "$(printf 'a\nb\nc' | od -An -tx1)" \
+    "$(printf 'a\r\nb\rc' | "$VARNIK" --apply Selectall1 --set CRLF=1 | od -An -tx1)"
+check "report" "selection 0 3" "$(printf 'abc' | "$VARNIK" --apply Selectall1 --report 2>&1 >/dev/null)"
+"$VARNIK" --apply NoSuchCommand "$tmp/bom.txt" >/dev/null 2>&1
+check "unknown command exit" "2" "$?"
+"$VARNIK" --apply Selectall1 "$tmp/missing.txt" >/dev/null 2>"$tmp/err"
+check "missing file exit" "1" "$?"
+check "missing file message" "Error: Error reading file" "$(head -1 "$tmp/err")"
+"$VARNIK" --apply Selectall1 /dev/zero >/dev/null 2>&1
+check "device refused" "1" "$?"
+
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]

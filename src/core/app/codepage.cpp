@@ -152,4 +152,13 @@ qsizetype CodePage::firstUnencodable(QStringView text) const
     return -1;
 }
 
+std::shared_ptr<const CodePage> legacyCodePage(const QString& name)
+{
+    try {
+        return CodePage::forName(name);
+    } catch (const Error&) {
+        return CodePage::windows1250();
+    }
+}
+
 } // namespace varnik

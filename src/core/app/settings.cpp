@@ -55,6 +55,8 @@ constexpr SettingDescriptor kDescriptors[] = {
     {kRecentFileValuePrefix, F::Slots, &S::lastFiles, 0},
     {"StayOnTop", F::OneIsOn, &S::stayOnTop, 30},
     {"ShowTipsAtStartup", F::ZeroIsOff, &S::showTipsAtStartup, 15},
+    // The code page of files that are not UTF-8; read last, written after the font.
+    {"CodePage", F::Text, &S::codePage, 41},
 };
 
 template <typename... Ts> struct Overloaded : Ts... {

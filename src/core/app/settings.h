@@ -61,6 +61,7 @@ struct Settings {
     RecentFiles lastFiles;
     bool stayOnTop = false;
     bool showTipsAtStartup = true;
+    QString codePage = QStringLiteral("windows-1250");
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -48,7 +48,7 @@ TEST(LoadSettings, readsEveryValueOnce_inStartUpOrder)
             .split(u' ');
     for (int i = 1; i <= 20; ++i)
         expected.append(u"LastFile"_qs + QString::number(i));
-    expected << u"StayOnTop"_qs << u"ShowTipsAtStartup"_qs;
+    expected << u"StayOnTop"_qs << u"ShowTipsAtStartup"_qs << u"CodePage"_qs;
     EXPECT_EQ(store.log, expected.replaceInStrings(QRegularExpression(u"^"_qs), u"read "_qs));
 }
 
@@ -65,7 +65,7 @@ TEST(SaveSettings, writesTheDefaults_inCloseOrder_thenFlushes)
             "Warnings=1 MultiClip=1 GrepLineNo=1 SelectStay=1 LoadKeyMap=0 UseDlftDir=0 ShortNames=1 "
             "DfltONT=0 "
             "TabBottom=0 BakExt=.BAK WordWrap=1 MultiDoc=0 StayOnTop=0 Toolbar=1 StatusBar=1 FontCharset=0 "
-            "FontSize=9 FontName=fixedsys FontColor=-2147483640 FontB=0 FontI=0 FontU=0 FontS=0")
+            "FontSize=9 FontName=fixedsys FontColor=-2147483640 FontB=0 FontI=0 FontU=0 FontS=0 CodePage=windows-1250")
             .split(u' ')
             .replaceInStrings(QRegularExpression(u"^"_qs), u"write "_qs)
         << u"flush"_qs;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/app/documentencoding.h"
+#include "core/app/messagesink.h"
+#include "core/app/plaintextbuffer.h"
+#include "core/app/settings.h"
+#include "cli/applyoptions.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace varnik::cli {
+
+// What a command sees when it runs without a window.
+struct ApplyContext {
+    PlainTextBuffer& document;
+    DocumentEncoding& encoding;
+    Settings& settings;
+    MessageSink& messages;
+    const ApplyOptions& options;
+    // A command that opens a new document (Split column) puts its text here;
+    // that document is then the output.
+    std::optional<QString> newDocument;
+
+    // A dialog answer given with --field, or throws a usage error naming it.
+    QString field(const QString& name) const;
+};
+
+using ApplyHandler = std::function<void(ApplyContext&)>;
+
+// The commands available in the headless mode, by command identifier.
+const ApplyHandler* findApplyCommand(const QString& id);
+QStringList applyCommandIds();
+
+// A usage error (exit status 2): a missing --field and the like.
+struct UsageError {
+    QString message;
+};
+
+} // namespace varnik::cli
