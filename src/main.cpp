@@ -1,8 +1,12 @@
 #include "cli/cli.h"
-#include "ui/app/mainwindow.h"
+#include "core/app/settings.h"
+#include "ui/app/sdiappform.h"
+#include "ui/platform/qsettingsstore.h"
+#include "ui/platform/singleinstance.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 int main(int argc, char** argv)
 {
@@ -16,7 +20,19 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnik"));
     QApplication::setOrganizationName(QStringLiteral("Varnik"));
-    varnik::MainWindow window;
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    varnik::QSettingsStore store;
+    // A second start with a file may hand it to the window already running.
+    varnik::SingleInstance instance;
+    const bool handOver = varnik::SDIAppForm::wantsHandOver(varnik::loadSettings(store), args);
+    if (handOver) {
+        if (varnik::SingleInstance::handOver(QFileInfo(args.value(1)).absoluteFilePath()))
+            return 0;
+    }
+    varnik::SDIAppForm window(args, store);
+    if (handOver && instance.listen())
+        window.becomeFirstInstance(&instance);
     window.show();
     return app.exec();
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/app/documentencoding.h"
+#include "core/search/bookmarks.h"
+#include "core/search/searchstate.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -12,7 +16,10 @@ struct DocumentInfo {
     bool modified = false;
     qint32 selStart = 0;
     qint32 selLength = 0;
+    DocumentSearch search; // find and replace states and the last search text
+    Bookmarks bookmarks;
     QString fileName; // empty for an untitled document
+    DocumentEncoding encoding; // how the text goes back into its file
 
     // New and every new tab: a fresh record numbered by the document counter.
     void reset(quint32 documentCounter)

@@ -1,0 +1,108 @@
+// The Edit and View commands that forward to the active edit control, and the
+// window's own small commands (print, help, bug report, exit).
+#include "ui/app/sdiappform.h"
+
+#include "core/app/bugreport.h"
+#include "ui/app/commandactions.h"
+#include "ui/app/documentarea.h"
+#include "ui/app/documentedit.h"
+#include "ui/app/helpviewer.h"
+#include "ui/app/mydlg.h"
+#include "ui/platform/systeminfo.h"
+
+#include <QDateTime>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <Qsci/qsciprinter.h>
+
+namespace varnik {
+
+void SDIAppForm::registerEditViewCommands()
+{
+    CommandActions& c = *commands_;
+    auto on = [&c](const char16_t* id, CommandActions::Handler h) { c.setHandler(QString::fromUtf16(id), std::move(h)); };
+
+    on(u"Undo2", [this] {
+        activeText().undo();
+        activeRecord().modified = true;
+    });
+    on(u"Redo1", [this] {
+        activeText().redo();
+        activeRecord().modified = true;
+    });
+    on(u"Clearundobuffer1", [this] { activeText().clearUndoHistory(); });
+    // Clipboard commands act only while the edit has the keyboard focus, so
+    // they never steal a shortcut from a dialog field.
+    on(u"Cut1", [this] {
+        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0)
+            activeEdit()->cut();
+    });
+    on(u"Copy1", [this] {
+        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0)
+            activeEdit()->copy();
+    });
+    on(u"Paste1", [this] {
+        if (activeEdit()->hasFocus())
+            activeEdit()->paste();
+    });
+    on(u"Selectall1", [this] { activeText().selectAll(); });
+    on(u"Wordwrap1", [this] {
+        settings_.wordWrap = !settings_.wordWrap;
+        commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+        const bool modified = activeRecord().modified;
+        activeEdit()->setWordWrap(settings_.wordWrap);
+        activeRecord().modified = modified;
+    });
+    on(u"Speedpanel1", [this] {
+        settings_.toolbar = !toolbar_->isVisible();
+        toolbar_->setVisible(settings_.toolbar);
+        commands_->setChecked(QStringLiteral("Speedpanel1"), settings_.toolbar);
+    });
+    on(u"Statusbar1", [this] {
+        settings_.statusBar = !statusBar()->isVisible();
+        statusBar()->setVisible(settings_.statusBar);
+        commands_->setChecked(QStringLiteral("Statusbar1"), settings_.statusBar);
+    });
+    on(u"Setfont1", [this] {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, documents_->editorSettings().font, this);
+        if (!ok)
+            return;
+        settings_.fontName = font.family();
+        settings_.fontSize = font.pointSize();
+        settings_.fontB = font.bold();
+        settings_.fontI = font.italic();
+        settings_.fontU = font.underline();
+        settings_.fontS = font.strikeOut();
+        EditorSettings e = documents_->editorSettings();
+        e.font = font;
+        documents_->setEditorSettings(e);
+        activeEdit()->setEditorFont(font);
+    });
+    on(u"Print1", [this] {
+        QsciPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        const QString name = activeRecord().fileName;
+        printer.setDocName(name.isEmpty() ? QStringLiteral("Varnik - Untitled") : name);
+        printer.setPageMargins(QMarginsF(40, 40, 40, 40), QPageLayout::Point);
+        printer.setWrapMode(QsciScintilla::WrapWord);
+        printer.printRange(activeEdit());
+    });
+    on(u"Printersetup1", [this] {
+        QPrinter printer;
+        QPageSetupDialog dialog(&printer, this);
+        dialog.exec();
+    });
+    on(u"Helptopics1", [this] { showHelp(this); });
+    on(u"ExitItem", [this] { close(); });
+    on(u"BUGREPORTFORM1", [this] { bugReportForm(); });
+}
+
+} // namespace varnik

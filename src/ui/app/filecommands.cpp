@@ -1,0 +1,485 @@
+// The File menu: opening, saving, recent files, block read and write, file
+// information, dropped files, autosave and recovery.
+#include "ui/app/sdiappform.h"
+
+#include "core/app/asksave.h"
+#include "core/app/codepage.h"
+#include "core/app/documentfile.h"
+#include "core/app/error.h"
+#include "core/app/filefacts.h"
+#include "core/app/fileinfo.h"
+#include "core/app/filetexts.h"
+#include "core/app/session.h"
+#include "core/app/shortenname.h"
+#include "ui/app/commandactions.h"
+#include "ui/app/documentarea.h"
+#include "ui/app/documentedit.h"
+#include "ui/app/mydlg.h"
+#include "ui/app/ttabrxrichedit.h"
+#include "ui/platform/launcher.h"
+#include "ui/platform/systeminfo.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QStatusBar>
+
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace varnik {
+
+namespace {
+
+// The busy cursor for the length of a long step.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QString filterString() { return FileTexts::nameFilters().join(QStringLiteral(";;")); }
+
+FileInfo toFileInfo(const DocumentInfo& record, const QRect& window)
+{
+    FileInfo info;
+    info.left = window.x();
+    info.top = window.y();
+    info.width = window.width();
+    info.height = window.height();
+    info.selStart = record.selStart;
+    info.selLength = record.selLength;
+    for (int i = 0; i < FileInfo::kBookmarks; ++i) {
+        const Bookmark& b = record.bookmarks.bookmark(i + 1);
+        info.bookmarks[static_cast<size_t>(i)] = {b.column, b.line};
+    }
+    return info;
+}
+
+} // namespace
+
+QString SDIAppForm::dialogDirectory() const
+{
+    if (settings_.useDlftDir && !settings_.loadSaveDir.isEmpty())
+        return settings_.loadSaveDir;
+    return dialogDir_;
+}
+
+void SDIAppForm::addRecentFile(const QString& fileName)
+{
+    settings_.lastFiles.add(fileName, settings_.lastUsedCnt);
+    rebuildRecentMenus();
+    writeRecentFiles(store_, settings_.lastFiles);
+}
+
+void SDIAppForm::rebuildRecentMenus()
+{
+    const auto shorten = [](const QString& name) { return ShortenName(name, QString()); };
+    const std::pair<const char16_t*, bool> menus[] = {{u"Reopen1", false}, {u"Reopenrecent1", true}};
+    for (const auto& [id, tray] : menus) {
+        QMenu* menu = commands_->submenu(QString::fromUtf16(id));
+        if (!menu)
+            continue;
+        menu->clear();
+        for (const RecentFiles::MenuItem& item : settings_.lastFiles.menuItems(settings_.lastUsedCnt, tray, shorten)) {
+            QAction* a = menu->addAction(item.caption);
+            a->setObjectName(item.objectName);
+            a->setEnabled(item.enabled);
+            if (item.slot > 0) {
+                const int slot = item.slot;
+                connect(a, &QAction::triggered, this, [this, slot] { openRecent(slot); });
+            }
+        }
+    }
+}
+
+void SDIAppForm::storeDocumentFileInfo(const DocumentInfo& record)
+{
+    if (!record.fileName.isEmpty())
+        storeFileInfo(store_, settings_, record.fileName, toFileInfo(record, geometry()));
+}
+
+void SDIAppForm::restoreDocumentFileInfo(DocumentInfo& record)
+{
+    FileInfo info;
+    const bool readWindow = !documents_->isMultiDoc() || documents_->tabs()->TabCount() < 2;
+    const FileInfoLoad load = loadFileInfo(store_, settings_, record.fileName, readWindow, info);
+    if (load.window && info.width > 100 && info.height > 100)
+        setGeometry(info.left, info.top, info.width, info.height);
+    record.selStart = info.selStart;
+    record.selLength = info.selLength;
+    for (int i = 0; i < FileInfo::kBookmarks; ++i) {
+        const auto& b = info.bookmarks[static_cast<size_t>(i)];
+        record.bookmarks.setBookmark(i + 1, Bookmark{b.column, b.line});
+    }
+}
+
+bool SDIAppForm::openFileInto(const QString& fileName)
+{
+    setStatusText(FileTexts::kStatusOpening.toString());
+    LoadedDocument loaded;
+    {
+        BusyCursor busy;
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        try {
+            loaded = loadDocumentFile(fileName, LoadOptions{legacyCodePage(settings_.codePage)});
+        } catch (const Error& e) {
+            setStatusText(QString());
+            messages_->message(e.message(), MessageKind::Error, Buttons::OK);
+            return false;
+        }
+        setStatusText(FileTexts::kStatusWait.toString());
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        DocumentEdit* edit = activeEdit();
+        edit->scintillaEdit().setUtf8Text(loaded.text.toUtf8());
+    }
+    const QString name = QFileInfo(fileName).absoluteFilePath();
+    addRecentFile(name);
+    DocumentInfo& record = activeRecord();
+    record.fileName = name;
+    record.modified = false;
+    record.encoding = loaded.encoding;
+    SetTitle(name);
+    restoreDocumentFileInfo(record);
+    if (settings_.extraInfo)
+        activeText().setSelection(record.selStart, record.selLength);
+    dialogDir_ = QFileInfo(name).absolutePath();
+    setStatusText(FileTexts::kStatusOk.toString());
+    activeText().setModified(false);
+    return true;
+}
+
+void SDIAppForm::newDocument()
+{
+    panels_[0]->setText(QStringLiteral("1:1"));
+    activeEdit()->setVisible(true);
+    activeText().setText(QString());
+    documents_->resetActiveRecord();
+    SetTitle(QString());
+}
+
+bool SDIAppForm::reuseOrCreateTabForOpen()
+{
+    if (!(settings_.multiDoc && settings_.dfltONT))
+        return false;
+    const DocumentInfo& r = activeRecord();
+    if (r.fileName.isEmpty() && !r.modified && activeText().length() == 0)
+        return false;
+    documents_->createDocumentTab();
+    return true;
+}
+
+void SDIAppForm::openChosenFile(const QString& fileName)
+{
+    const bool newTab = reuseOrCreateTabForOpen();
+    if (!openFileInto(fileName) && newTab)
+        documents_->closeActiveTabQuietly(); // the tab made for it would stay empty
+}
+
+void SDIAppForm::openRecent(int slot)
+{
+    const QString name = settings_.lastFiles.slot(slot);
+    if (name.isEmpty())
+        return;
+    if (!isVisible())
+        show();
+    if (AskSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
+        return;
+    openChosenFile(name);
+}
+
+bool SDIAppForm::saveDocumentAs(DocumentEdit* edit, const QString& fileName, bool makeBackup, bool updateState)
+{
+    if (fileName.isEmpty() || !edit)
+        return false;
+    DocumentInfo* record = documents_->recordOf(edit);
+    if (!record)
+        return false;
+    setStatusText(FileTexts::kStatusWait.toString());
+    SaveResult result;
+    {
+        BusyCursor busy;
+        const SaveOptions options{settings_.createBackup, settings_.bakExt, settings_.crlf};
+        result = saveDocument(fileName, makeBackup, edit->textEdit().text(), record->encoding, options, *messages_);
+    }
+    setStatusText(result.saved ? FileTexts::kStatusOk.toString() : QString());
+    if (!result.saved)
+        return false;
+    const QString name = QFileInfo(fileName).absoluteFilePath();
+    addRecentFile(name);
+    if (updateState) {
+        record->modified = false;
+        record->fileName = name;
+        record->encoding = result.encoding;
+        edit->textEdit().setModified(false);
+        if (edit == activeEdit())
+            setWindowTitle(windowTitleFor(name));
+        dialogDir_ = QFileInfo(name).absolutePath();
+        storeDocumentFileInfo(*record);
+        if (autosave_)
+            autosave_->discard(static_cast<int>(record->id));
+    }
+    return true;
+}
+
+void SDIAppForm::registerFileCommands()
+{
+    CommandActions& c = *commands_;
+    auto on = [&c](const char16_t* id, CommandActions::Handler h) { c.setHandler(QString::fromUtf16(id), std::move(h)); };
+
+    on(u"New1", [this] {
+        if (activeRecord().modified && settings_.warnings &&
+            messages_->message(FileTexts::kNewAnyway.toString(), MessageKind::Confirmation, Buttons::YesNo) !=
+                Result::Yes)
+            return;
+        newDocument();
+    });
+    on(u"OpenItem", [this] {
+        if (AskSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
+            return;
+        const QString name =
+            QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
+        if (!name.isEmpty())
+            openChosenFile(name);
+    });
+    on(u"Openinnewtab1", [this] {
+        const QString name =
+            QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
+        if (name.isEmpty())
+            return;
+        documents_->createDocumentTab();
+        if (!openFileInto(name))
+            documents_->closeActiveTabQuietly();
+    });
+    on(u"Openinnewwindow1", [this] {
+        const QString name =
+            QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
+        if (!name.isEmpty())
+            RunCommand(QCoreApplication::applicationFilePath(), {name, QStringLiteral("-n")});
+    });
+    on(u"Reloadfromdisk1", [this] {
+        const QString name = activeRecord().fileName;
+        if (name.isEmpty())
+            return;
+        if (activeRecord().modified && settings_.warnings &&
+            messages_->message(FileTexts::kReloadAnyway.toString(), MessageKind::Confirmation, Buttons::YesNo) !=
+                Result::Yes)
+            return;
+        if (openFileInto(name))
+            activeRecord().modified = false;
+    });
+    auto saveAsDialog = [this](const QString& start) {
+        QFileDialog::Options opts;
+        if (!settings_.overWriteConfirm)
+            opts |= QFileDialog::DontConfirmOverwrite;
+        QFileDialog dialog(this, FileTexts::kSaveAsTitle.toString(), start.isEmpty() ? dialogDirectory() : start,
+                           filterString());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
+        dialog.setOptions(opts);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
+    on(u"SaveItem", [this, saveAsDialog] {
+        const QString name = activeRecord().fileName;
+        if (name.isEmpty()) {
+            const QString chosen = saveAsDialog(QString());
+            if (!chosen.isEmpty())
+                saveDocumentAs(activeEdit(), chosen, true, true);
+        } else {
+            saveDocumentAs(activeEdit(), name, true, true);
+        }
+    });
+    on(u"Saveas1", [this, saveAsDialog] {
+        const QString chosen = saveAsDialog(activeRecord().fileName);
+        if (!chosen.isEmpty())
+            saveDocumentAs(activeEdit(), chosen, false, true);
+    });
+    on(u"Blockread1", [this] {
+        const QString name = QFileDialog::getOpenFileName(this, FileTexts::kInsertFileTitle.toString(),
+                                                          dialogDirectory(), filterString());
+        if (name.isEmpty())
+            return;
+        try {
+            BusyCursor busy;
+            const LoadedDocument loaded = loadDocumentFile(name, LoadOptions{legacyCodePage(settings_.codePage)});
+            activeText().replaceSelection(blockInsertText(loaded.text));
+        } catch (const Error& e) {
+            messages_->message(e.message(), MessageKind::Error, Buttons::OK);
+        }
+    });
+    on(u"Blockwrite1", [this] {
+        QFileDialog dialog(this, FileTexts::kWriteBlockTitle.toString(), dialogDirectory(), filterString());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
+        if (!settings_.overWriteConfirm)
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        BusyCursor busy;
+        writeBlockFile(dialog.selectedFiles().first(), activeText().selectedText(), activeRecord().encoding,
+                       *messages_);
+    });
+    on(u"Fileinfo1", [this] {
+        const QString name = activeRecord().fileName;
+        const FileFacts facts = name.isEmpty() ? FileFacts{} : readFileFacts(name);
+        const QString text =
+            fileInfoText(name, facts, activeText().lineCount(), fileInfoCharacterCount(activeText()));
+        messages_->message(text, MessageKind::Information, Buttons::OK);
+    });
+
+    connect(&autosaveTimer_, &QTimer::timeout, this, &SDIAppForm::autosaveTick);
+}
+
+void SDIAppForm::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void SDIAppForm::dropEvent(QDropEvent* e)
+{
+    QStringList files;
+    for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    if (files.isEmpty())
+        return;
+    e->acceptProposedAction();
+    if (!documents_->isMultiDoc())
+        files = files.mid(0, 1);
+    for (const QString& name : files) {
+        if (settings_.multiDoc && settings_.dfltONT) {
+            openChosenFile(name);
+            continue;
+        }
+        if (activeRecord().modified && settings_.warnings &&
+            messages_->message(FileTexts::kOpenDroppedAnyway.toString(), MessageKind::Confirmation,
+                               Buttons::YesNo) != Result::Yes)
+            continue;
+        openFileInto(name);
+    }
+}
+
+void SDIAppForm::autosaveTick()
+{
+    if (!autosave_)
+        return;
+    const SaveOptions options{settings_.createBackup, settings_.bakExt, settings_.crlf};
+    const int count = documents_->isMultiDoc() ? documents_->tabs()->TabCount() : 1;
+    for (int i = 0; i < count; ++i) {
+        DocumentEdit* edit = documents_->isMultiDoc() ? documents_->tabs()->EditAt(i) : documents_->singleEdit();
+        DocumentInfo* record = documents_->recordOf(edit);
+        if (!edit || !record || !record->modified)
+            continue;
+        setStatusText(FileTexts::kStatusAutosaving.toString());
+        const QString text = edit->textEdit().text();
+        const AutosaveOutcome outcome = autosaveDocument(
+            *autosave_, {static_cast<int>(record->id), record->fileName, text, record->encoding}, options, *messages_);
+        if (outcome.saved) {
+            record->modified = false;
+            edit->textEdit().setModified(false);
+            storeDocumentFileInfo(*record);
+        }
+        setStatusText(outcome.status);
+    }
+}
+
+void SDIAppForm::offerRecovery()
+{
+    try {
+        autosave_ = std::make_unique<AutosaveStore>();
+        autosave_->ensurePrivateDirectory();
+    } catch (const Error& e) {
+        autosave_.reset();
+        setStatusText(e.message());
+        return;
+    }
+    for (const AutosaveStore::Recoverable& copy : autosave_->recoverable()) {
+        const QString question =
+            QStringLiteral("An autosaved document was found from a session that did not end normally:\r\n%1\r\n"
+                           "(%2, %3 bytes)\r\nRestore it? (No deletes it.)")
+                .arg(copy.path, copy.modified.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                .arg(copy.size);
+        const int answer = messages_->message(question, MessageKind::Confirmation, Buttons::YesNoCancel);
+        if (answer == Result::Cancel)
+            continue; // kept for the next start
+        if (answer == Result::Yes) {
+            try {
+                const LoadedDocument loaded = loadDocumentFile(copy.path);
+                if (documents_->isMultiDoc() && (activeText().length() > 0 || activeRecord().modified))
+                    documents_->createDocumentTab();
+                activeText().setText(loaded.text);
+                activeRecord().modified = true;
+            } catch (const Error& e) {
+                messages_->message(e.message(), MessageKind::Error, Buttons::OK);
+                continue;
+            }
+        }
+        autosave_->removeRecovered(copy.path);
+    }
+}
+
+QString SDIAppForm::decodeStandardInput(const QByteArray& bytes) const
+{
+    try {
+        return decodeFileContents(bytes, LoadOptions{legacyCodePage(settings_.codePage)}).text;
+    } catch (const Error&) {
+        return QString(); // input errors are ignored
+    }
+}
+
+void SDIAppForm::openStartupDocument()
+{
+    if (hasParam_) {
+        hasParam_ = false;
+        openFileInto(args_.value(1));
+        return;
+    }
+#ifdef Q_OS_UNIX
+    // A terminal is not read (it would wait for typing); a pipe is read in
+    // the background so that a writer that never finishes cannot block the window.
+    if (isatty(STDIN_FILENO))
+        return;
+    QPointer<SDIAppForm> self(this);
+    std::thread([self] {
+        QByteArray data;
+        char buf[65536];
+        for (;;) {
+            const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
+            if (n <= 0)
+                break;
+            data.append(buf, n);
+        }
+        QMetaObject::invokeMethod(qApp, [self, data] {
+            if (self)
+                self->appendStandardInput(data);
+        });
+    }).detach();
+#endif
+}
+
+void SDIAppForm::bugReportForm()
+{
+    MyMessageDlg(QStringLiteral("Please fill in the form and send it to varnik-bugs@users.noreply.localhost.\r\n"
+                                "Feel free to delete \"User Name\" and \"Company Name\" fields if you wish..."),
+                 2, Buttons::OK, this);
+    if (documents_->isMultiDoc()) {
+        documents_->createDocumentTab();
+    } else if (AskSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel) {
+        return;
+    }
+    const QString text = bugReportText(readSystemInformation(), QDateTime::currentDateTime(),
+                                       QStringLiteral(VARNIK_VERSION), QStringLiteral(__DATE__ " " __TIME__));
+    activeText().selectAll();
+    activeText().replaceSelection(text);
+}
+
+} // namespace varnik

@@ -1,0 +1,421 @@
+#include "ui/app/sdiappform.h"
+
+#include "core/app/commandstates.h"
+#include "core/app/commandtable.h"
+#include "core/app/messagesink.h"
+#include "core/app/session.h"
+#include "core/app/settingsstore.h"
+#include "core/app/shortenname.h"
+#include "core/app/toolbarbuttons.h"
+#include "ui/app/commandactions.h"
+#include "ui/app/documentarea.h"
+#include "ui/app/documentedit.h"
+#include "ui/app/mydlg.h"
+#include "ui/app/ttabrxrichedit.h"
+#include "ui/platform/keyboardstate.h"
+#include "ui/platform/launcher.h"
+#include "ui/platform/singleinstance.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QTabBar>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QSystemTrayIcon>
+#include <QToolBar>
+
+namespace varnik {
+
+SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, QWidget* parent)
+    : QMainWindow(parent), store_(store), args_(args)
+{
+    setObjectName(QStringLiteral("SDIAppForm"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/varnik.svg")));
+    messages_ = std::make_unique<DialogMessageSink>(this);
+
+    // Settings first: everything below depends on them.
+    settings_ = loadSettings(store_);
+    hasParam_ = !args_.value(1).isEmpty();
+
+    documents_ = new DocumentArea(this);
+    setCentralWidget(documents_);
+    commands_ = new CommandActions(this, *messages_);
+    commands_->buildMainMenu(menuBar());
+    editPopup_ = commands_->popupMenu(kMainEditPopupMenu.toString(), this);
+    tabsPopup_ = commands_->popupMenu(kPopupMenuTabs.toString(), this);
+    buildStatusBar();
+    buildToolbar();
+    registerEditViewCommands();
+    registerDocumentCommands();
+    registerFileCommands();
+
+    connect(documents_, &DocumentArea::activeDocumentChanged, this,
+            [this] { SetTitle(documents_->activeRecord().fileName); });
+    connect(documents_, &DocumentArea::urlClicked, this, [](const QString& url) { OpenUrl(url); });
+    connect(documents_, &DocumentArea::editCreated, this, [this](DocumentEdit* edit) {
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(edit, &QWidget::customContextMenuRequested, this,
+                [this, edit](const QPoint& p) { editPopup_->popup(edit->mapToGlobal(p)); });
+    });
+    // The single edit was made before the signal was connected.
+    documents_->singleEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(documents_->singleEdit(), &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        editPopup_->popup(documents_->singleEdit()->mapToGlobal(p));
+    });
+    documents_->tabs()->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { tabsPopup_->popup(documents_->tabs()->tabBar()->mapToGlobal(p)); });
+
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { statusTick(); });
+
+    if (settings_.stayOnTop)
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    documents_->setEditorSettings({editorFont(), settings_.undoLimit, settings_.urlAutoDetect, settings_.wordWrap,
+                                   settings_.shortNames, settings_.tabBottom});
+    if (settings_.multiDoc)
+        documents_->enterMultiDoc();
+    documents_->resetActiveRecord();
+    SetTitle(QString());
+    buildTray();
+
+    statusTimer_.setSingleShot(true);
+    statusTimer_.setInterval(50);
+    connect(&statusTimer_, &QTimer::timeout, this, &SDIAppForm::statusTick);
+    statusTimer_.start();
+    resize(760, 560);
+}
+
+SDIAppForm::~SDIAppForm() = default;
+
+bool SDIAppForm::wantsHandOver(const Settings& settings, const QStringList& args)
+{
+    return settings.multiDoc && !args.value(1).isEmpty() && settings.dfltONT && args.value(2) != u"-n";
+}
+
+void SDIAppForm::becomeFirstInstance(SingleInstance* instance)
+{
+    instance_ = instance;
+    connect(instance, &SingleInstance::fileReceived, this, &SDIAppForm::onHandOver);
+}
+
+DocumentEdit* SDIAppForm::activeEdit() const { return documents_->activeEdit(); }
+
+TextEdit& SDIAppForm::activeText() const { return documents_->activeEdit()->textEdit(); }
+
+DocumentInfo& SDIAppForm::activeRecord() { return documents_->activeRecord(); }
+
+void SDIAppForm::SetTitle(const QString& fileName)
+{
+    setWindowTitle(windowTitleFor(fileName));
+    documents_->refreshTabCaptions();
+}
+
+QFont SDIAppForm::editorFont() const
+{
+    // The stored default names a Windows bitmap font; anything this system
+    // does not have becomes its fixed-width font.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!settings_.fontName.isEmpty() && settings_.fontName.compare(u"fixedsys", Qt::CaseInsensitive) != 0 &&
+        QFontDatabase::hasFamily(settings_.fontName))
+        font.setFamily(settings_.fontName);
+    if (settings_.fontSize > 0 && settings_.fontSize < 400)
+        font.setPointSize(settings_.fontSize);
+    font.setBold(settings_.fontB);
+    font.setItalic(settings_.fontI);
+    font.setUnderline(settings_.fontU);
+    font.setStrikeOut(settings_.fontS);
+    return font;
+}
+
+void SDIAppForm::buildStatusBar()
+{
+    for (int i = 0; i < 7; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("panel%1").arg(i));
+        label->setMinimumWidth(i == 6 ? 100 : (i == 0 ? 80 : 60));
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setFrameShadow(QFrame::Sunken);
+        panels_[static_cast<size_t>(i)] = label;
+        statusBar()->addWidget(label, i == 6 ? 1 : 0);
+    }
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void SDIAppForm::buildToolbar()
+{
+    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    toolbar_->setMovable(false);
+}
+
+void SDIAppForm::setStatusText(const QString& text) { panels_[6]->setText(text); }
+
+bool SDIAppForm::event(QEvent* e)
+{
+    // Hints of the item under the mouse go to the last panel.
+    if (e->type() == QEvent::StatusTip) {
+        setStatusText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void SDIAppForm::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && activeEdit())
+        activeEdit()->setFocus();
+    QMainWindow::changeEvent(e);
+}
+
+CommandStateInputs SDIAppForm::commandState() const
+{
+    const TextEdit& t = activeText();
+    CommandStateInputs in;
+    in.multiDoc = documents_->isMultiDoc();
+    in.dfltONT = settings_.dfltONT;
+    in.tabCount = documents_->isMultiDoc() ? documents_->tabs()->TabCount() : 1;
+    in.documentEmpty = t.length() == 0;
+    in.hasSelection = t.selectionLength() > 0;
+    in.hasFileName = !documents_->activeRecord().fileName.isEmpty();
+    in.canUndo = t.canUndo();
+    in.canRedo = t.canRedo();
+    in.multiClip = settings_.multiClip;
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    in.clipboardHasText = mime && mime->hasText();
+    in.canPaste = in.clipboardHasText && !activeEdit()->isReadOnly();
+    return in;
+}
+
+void SDIAppForm::statusTick()
+{
+    statusTimer_.stop();
+    const LockKeys locks = readLockKeys();
+    const TextEdit& t = activeText();
+    StatusInputs in;
+    in.selectionLength = t.selectionLength();
+    const qsizetype caret = t.caretPosition();
+    in.caretLine = t.lineFromPosition(caret);
+    in.caretColumn = caret - t.lineStart(in.caretLine);
+    in.modified = documents_->activeRecord().modified;
+    in.overwrite = activeEdit()->overwriteMode();
+    in.capsLock = locks.capsLock;
+    in.numLock = locks.numLock;
+    in.lineCount = t.lineCount();
+    const auto texts = statusPanelTexts(in);
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (panels_[i]->text() != texts[i])
+            panels_[i]->setText(texts[i]);
+
+    const CommandStateInputs state = commandState();
+    commands_->refreshEnabled([&state](const QString& id) { return isCommandEnabled(id, state); });
+    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+
+    DocumentInfo& record = documents_->activeRecord();
+    record.selStart = static_cast<qint32>(t.selectionStart());
+    record.selLength = static_cast<qint32>(t.selectionLength());
+    statusTimer_.start();
+}
+
+void SDIAppForm::ApplySettings()
+{
+    autosaveTimer_.setInterval(std::max(1, int(settings_.autoSaveMinutes)) * 60000);
+    if (settings_.autoSave)
+        autosaveTimer_.start();
+    else
+        autosaveTimer_.stop();
+    documents_->setEditorSettings({editorFont(), settings_.undoLimit, settings_.urlAutoDetect, settings_.wordWrap,
+                                   settings_.shortNames, settings_.tabBottom});
+    if (settings_.multiDoc)
+        documents_->enterMultiDoc();
+    else if (!documents_->enterSingleDoc([this] {
+                 return messages_->message(
+                            QStringLiteral("Only content of current tab will be preserved. Continue anyway?"),
+                            MessageKind::Confirmation, Buttons::YesNo) == Result::Yes;
+             }))
+        settings_.multiDoc = true;
+    documents_->applyEditorSettings();
+    documents_->refreshTabCaptions();
+
+    toolbar_->clear();
+    for (int code : parseToolbarButtons(settings_.toolbarButtons).visible) {
+        const ToolbarButton* b = toolbarButton(code);
+        if (!b)
+            continue;
+        QAction* a = commands_->action(b->command.toString());
+        if (!a)
+            continue;
+        toolbar_->addAction(a);
+        if (QWidget* button = toolbar_->widgetForAction(a))
+            button->setObjectName(b->name());
+    }
+}
+
+void SDIAppForm::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!firstShown_) {
+        firstShown_ = true;
+        QTimer::singleShot(0, this, &SDIAppForm::firstShow);
+    }
+}
+
+void SDIAppForm::firstShow()
+{
+    ApplySettings();
+    setAcceptDrops(true);
+    toolbar_->setVisible(settings_.toolbar);
+    statusBar()->setVisible(settings_.statusBar);
+    commands_->setChecked(QStringLiteral("Speedpanel1"), settings_.toolbar);
+    commands_->setChecked(QStringLiteral("Statusbar1"), settings_.statusBar);
+    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+    rebuildRecentMenus();
+    offerRecovery();
+    activeEdit()->setFocus();
+    openStartupDocument();
+}
+
+} // namespace varnik
+
+namespace varnik {
+
+void SDIAppForm::buildTray()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    tray_ = new QSystemTrayIcon(windowIcon(), this);
+    tray_->setToolTip(QStringLiteral("Varnik"));
+    QMenu* menu = commands_->popupMenu(kPopupMenuTray.toString(), this);
+    tray_->setContextMenu(menu);
+    commands_->setHandler(QStringLiteral("Restore1"), [this] {
+        showNormal();
+        raise();
+        activateWindow();
+    });
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason != QSystemTrayIcon::Trigger)
+            return;
+        if (isVisible()) {
+            hide();
+        } else {
+            showNormal();
+            activateWindow();
+        }
+    });
+}
+
+void SDIAppForm::registerDocumentCommands()
+{
+    CommandActions& c = *commands_;
+    auto on = [&c](const char16_t* id, CommandActions::Handler h) { c.setHandler(QString::fromUtf16(id), std::move(h)); };
+    on(u"Newemptytab2", [this] { documents_->createDocumentTab(); });
+    on(u"Previoustab1", [this] { documents_->previousTab(); });
+    on(u"Nexttab1", [this] { documents_->nextTab(); });
+    on(u"Close1", [this] {
+        documents_->closeTab([this] {
+            return AskSave(QStringLiteral("Do you want to save changes before opening another file?")) != Result::Cancel;
+        });
+    });
+    on(u"Duplicateintonewtab1", [this] { documents_->duplicateIntoNewTab(); });
+}
+
+int SDIAppForm::AskSave(const QString& question)
+{
+    if (!activeRecord().modified)
+        return Result::Yes;
+    if (!settings_.warnings)
+        return Result::No;
+    const int answer = messages_->message(QStringLiteral("File has changed !\r\n") + question, MessageKind::Warning,
+                                          Buttons::YesNoCancel);
+    if (answer == Result::Yes) {
+        commands_->run(QStringLiteral("SaveItem"));
+        return Result::Yes;
+    }
+    return answer;
+}
+
+bool SDIAppForm::runCloseSequence()
+{
+    const DocumentInfo record = activeRecord();
+    const QString question = QStringLiteral("Do you want to save the changes?");
+    if (documents_->isMultiDoc()) {
+        QStringList files;
+        for (int i = 0; i < documents_->tabs()->TabCount(); ++i)
+            files << documents_->tabs()->DataAt(i)->fileName;
+        writeSession(store_, defaultSessionName(), files);
+        for (;;) {
+            if (AskSave(question) == Result::Cancel)
+                return false;
+            if (documents_->tabs()->TabCount() <= 1)
+                break;
+            documents_->closeActiveTabQuietly();
+        }
+    } else if (AskSave(question) == Result::Cancel) {
+        return false;
+    }
+    if (!record.fileName.isEmpty())
+        storeDocumentFileInfo(record);
+    settings_.stayOnTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    saveSettings(store_, settings_);
+    store_.flush();
+    return true;
+}
+
+void SDIAppForm::closeEvent(QCloseEvent* e)
+{
+    if (!runCloseSequence()) {
+        e->ignore();
+        return;
+    }
+    if (settings_.trayIcon && tray_ && !trayActive(store_) && !reallyExit) {
+        // The first close hides the window in the tray with a fresh document.
+        setTrayActive(store_, true);
+        store_.flush();
+        hide();
+        activeRecord().modified = false;
+        newDocument();
+        tray_->show();
+        e->ignore();
+        return;
+    }
+    setTrayActive(store_, false);
+    store_.flush();
+    if (autosave_)
+        autosave_->discardAll();
+    e->accept();
+}
+
+void SDIAppForm::onHandOver(const QString& path)
+{
+    if (!settings_.multiDoc)
+        return;
+    documents_->createDocumentTab();
+    openFileInto(path);
+    activeText().setModified(false);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void SDIAppForm::appendStandardInput(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    const QString text = decodeStandardInput(bytes);
+    TextEdit& t = activeText();
+    const bool wasEmpty = t.length() == 0;
+    t.setCaret(t.length());
+    t.replaceSelection(text);
+    if (wasEmpty) {
+        t.clearUndoHistory();
+        t.setCaret(0);
+    }
+}
+
+} // namespace varnik
