@@ -19,7 +19,8 @@ QString formatFloat(long double value, QChar decimalSeparator)
 
     // 15 significant digits: d.dddddddddddddde±x (locale-independent).
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     const std::string sci(buf, res.ptr);
     const auto ePos = sci.find('e');
     std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2);

@@ -55,9 +55,9 @@ TEST(ParseFloat, acceptsTheUserForm)
         long double expected;
     };
     const Row rows[] = {
-        {"1", u'.', 1},      {" -2.5 ", u'.', -2.5L}, {"+3", u'.', 3},       {".5", u'.', 0.5L},
-        {"5.", u'.', 5},     {"1e3", u'.', 1000},     {"1E-2", u'.', 0.01L}, {"2,5", u',', 2.5L},
-        {"1e-5000", u'.', 0},
+        {"1", u'.', 1},        {" -2.5 ", u'.', -2.5L}, {"+3", u'.', 3},
+        {".5", u'.', 0.5L},    {"5.", u'.', 5},         {"1e3", u'.', 1000},
+        {"1E-2", u'.', 0.01L}, {"2,5", u',', 2.5L},     {"1e-5000", u'.', 0},
     };
     for (const Row& r : rows)
         EXPECT_EQ(parseFloat(QString::fromLatin1(r.text), r.sep), r.expected) << r.text;
@@ -69,9 +69,9 @@ TEST(ParseFloat, rejectsWithTheUserMessage)
         const char* text;
         QChar sep;
     };
-    const Row rows[] = {{"", u'.'},    {"-", u'.'},   {".", u'.'},     {"1e", u'.'},   {"2.5", u','},
-                        {"1 2", u'.'}, {"abc", u'.'}, {"1e99999", u'.'}, {"nan", u'.'}, {"inf", u'.'},
-                        {"0x10", u'.'}};
+    const Row rows[] = {{"", u'.'},    {"-", u'.'},   {".", u'.'},   {"1e", u'.'},
+                        {"2.5", u','}, {"1 2", u'.'}, {"abc", u'.'}, {"1e99999", u'.'},
+                        {"nan", u'.'}, {"inf", u'.'}, {"0x10", u'.'}};
     for (const Row& r : rows) {
         try {
             parseFloat(QString::fromLatin1(r.text), r.sep);
