@@ -82,5 +82,32 @@ TEST(ParseFloat, rejectsWithTheUserMessage)
     }
 }
 
+TEST(ParseFloat, beyondTheRangeTooSmallIsZeroTooLargeIsRejected)
+{
+    const QString zeros = QString(5000, u'0');
+    struct Row {
+        const char* name;
+        QString text;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {"negative_exponent", QStringLiteral("1e-5000"), true},
+        {"long_fraction", QStringLiteral("0.") + zeros + u'1', true},
+        {"long_fraction_with_exponent", QStringLiteral("0.") + zeros + QStringLiteral("1e-10"), true},
+        {"big_mantissa_small_exponent", QStringLiteral("123e-4960"), true},
+        {"long_integer", u'1' + zeros, false},
+        {"mantissa_lifts_exponent", QStringLiteral("1000e4930"), false},
+        {"fraction_with_huge_exponent", QStringLiteral("0.001e4936"), false},
+        {"huge_negative", QStringLiteral("-1e5000"), false},
+    };
+    for (const Row& r : rows) {
+        long double v = -1;
+        EXPECT_EQ(tryParseFloat(r.text, v), r.accepted) << r.name;
+        if (r.accepted) {
+            EXPECT_EQ(v, 0) << r.name;
+        }
+    }
+}
+
 } // namespace
 } // namespace varnik
