@@ -3,8 +3,10 @@
 #include "core/app/error.h"
 #include "core/calc/floatfault.h"
 #include "core/calc/floattext.h"
+#include "core/calc/formulamath.h"
 #include "core/calc/formulascanner.h"
 
+#include <limits>
 #include <memory>
 
 namespace varnik {
@@ -76,6 +78,7 @@ void CalcExpress::clearProgram()
     maxSlotIndex_ = -1;
     depth_ = 0;
     maxDepth_ = 0;
+    sharedTrig_ = false;
 }
 
 void CalcExpress::resolveVariables()
@@ -97,6 +100,18 @@ void CalcExpress::addOp(std::uint8_t op, std::uint32_t arg, int stackEffect)
     code_.push_back({op, arg});
     depth_ += stackEffect;
     maxDepth_ = std::max(maxDepth_, depth_);
+}
+
+void CalcExpress::addBinary(std::uint8_t op)
+{
+    // In postfix a leaf just before an operator is that operator's whole right operand.
+    if (!code_.empty() && (code_.back().op == formula::Number || code_.back().op == formula::Variable)) {
+        Instr& leaf = code_.back();
+        leaf.op = static_cast<std::uint8_t>(op + (leaf.op == formula::Number ? WithConstant : WithVariable));
+        --depth_;
+        return;
+    }
+    addOp(op, 0, -1);
 }
 
 void CalcExpress::parse()
@@ -200,7 +215,7 @@ void CalcExpress::parse()
                 } else {
                     syntaxError();
                 }
-                addOp(Power, 0, -1);
+                addBinary(Power);
                 sc.next();
             }
             state = Return;
@@ -212,6 +227,12 @@ void CalcExpress::parse()
                 unbalanced_ = !hasTree_;
                 if (!hasTree_)
                     code_.clear();
+                bool sin = false, cos = false;
+                for (const Instr& in : code_) {
+                    sin = sin || in.op == Sin;
+                    cos = cos || in.op == Cos;
+                }
+                sharedTrig_ = sin && cos;
                 return;
             }
             const Frame f = frames.back();
@@ -219,7 +240,7 @@ void CalcExpress::parse()
             switch (f.cont) {
             case ExprLoop:
                 if (f.arg != End)
-                    addOp(f.arg, 0, -1);
+                    addBinary(f.arg);
                 if (sc.kind() == Plus || sc.kind() == Minus) {
                     frames.push_back({ExprLoop, sc.kind()});
                     state = TermStart;
@@ -231,7 +252,7 @@ void CalcExpress::parse()
                 break;
             case TermLoop:
                 if (f.arg != End)
-                    addOp(f.arg, 0, -1);
+                    addBinary(f.arg);
                 if (sc.kind() == Times || sc.kind() == Divide) {
                     frames.push_back({TermLoop, sc.kind()});
                     sc.next();
@@ -256,7 +277,6 @@ void CalcExpress::parse()
 
 long double CalcExpress::calc(std::span<const long double> values) const
 {
-    using namespace formula;
     if (!hasTree_)
         throw Error(unbalanced_ ? QStringLiteral("Unbalanced parentheses")
                                 : QStringLiteral("Invalid formula"));
@@ -267,56 +287,134 @@ long double CalcExpress::calc(std::span<const long double> values) const
             if (slotIndex_[i] >= static_cast<qsizetype>(values.size()))
                 throw Error(QStringLiteral("No value for variable '%1'").arg(slotNames_[i]));
     }
-
     constexpr qsizetype kSmallStack = 32;
-    long double small[kSmallStack];
-    std::unique_ptr<long double[]> large;
-    long double* const base =
-        maxDepth_ <= kSmallStack ? small : (large.reset(new long double[size_t(maxDepth_)]), large.get());
-    long double* sp = base; // next free slot
-    const long double* const vals = values.data();
-    const qsizetype* const slot = slotIndex_.data();
+    if (maxDepth_ <= kSmallStack) {
+        long double stack[kSmallStack];
+        return run(values.data(), stack);
+    }
+    const std::unique_ptr<long double[]> stack(new long double[size_t(maxDepth_)]);
+    return run(values.data(), stack.get());
+}
 
-    for (const Instr& in : code_) {
-        switch (in.op) {
+long double CalcExpress::run(const long double* values, long double* stack) const
+{
+    using namespace formula;
+    const long double* const consts = constants_.data();
+    const qsizetype* const slot = slotIndex_.data();
+    // The top of the stack lives in `acc`; `sp` is the next free slot below it.
+    long double acc = 0;
+    long double* sp = stack;
+    // sin and cos of one argument share a single reduction when the formula has both.
+    const bool shareTrig = sharedTrig_;
+    long double trigArg = std::numeric_limits<long double>::quiet_NaN(), trigSin = 0, trigCos = 0;
+    const auto trig = [&](long double x, bool wantSin) {
+        if (!(x == trigArg && std::signbit(x) == std::signbit(trigArg))) {
+            math::sineCosine(x, trigSin, trigCos);
+            trigArg = x;
+        }
+        return wantSin ? trigSin : trigCos;
+    };
+
+    for (const Instr *ip = code_.data(), *end = ip + code_.size(); ip != end; ++ip) {
+        switch (ip->op) {
         case Number:
-            *sp++ = constants_[in.arg];
+            *sp++ = acc;
+            acc = consts[ip->arg];
             break;
         case Variable:
-            *sp++ = vals[slot[in.arg]];
+            *sp++ = acc;
+            acc = values[slot[ip->arg]];
             break;
         case Plus:
-            --sp;
-            sp[-1] = fp::add(sp[-1], *sp);
+            acc = fp::add(*--sp, acc);
             break;
         case Minus:
-            --sp;
-            sp[-1] = fp::sub(sp[-1], *sp);
+            acc = fp::sub(*--sp, acc);
             break;
         case Times:
-            --sp;
-            sp[-1] = fp::mul(sp[-1], *sp);
+            acc = fp::mul(*--sp, acc);
             break;
         case Divide:
-            --sp;
-            sp[-1] = fp::div(sp[-1], *sp);
+            acc = fp::div(*--sp, acc);
             break;
         case Power:
-            --sp;
-            sp[-1] = power(sp[-1], *sp);
+            acc = math::power(*--sp, acc);
+            break;
+        case Plus + WithConstant:
+            acc = fp::add(acc, consts[ip->arg]);
+            break;
+        case Minus + WithConstant:
+            acc = fp::sub(acc, consts[ip->arg]);
+            break;
+        case Times + WithConstant:
+            acc = fp::mul(acc, consts[ip->arg]);
+            break;
+        case Divide + WithConstant:
+            acc = fp::div(acc, consts[ip->arg]);
+            break;
+        case Power + WithConstant:
+            acc = math::power(acc, consts[ip->arg]);
+            break;
+        case Plus + WithVariable:
+            acc = fp::add(acc, values[slot[ip->arg]]);
+            break;
+        case Minus + WithVariable:
+            acc = fp::sub(acc, values[slot[ip->arg]]);
+            break;
+        case Times + WithVariable:
+            acc = fp::mul(acc, values[slot[ip->arg]]);
+            break;
+        case Divide + WithVariable:
+            acc = fp::div(acc, values[slot[ip->arg]]);
+            break;
+        case Power + WithVariable:
+            acc = math::power(acc, values[slot[ip->arg]]);
             break;
         case Negation:
-            sp[-1] = -sp[-1];
+            acc = -acc;
+            break;
+        case Cos:
+            acc = shareTrig ? trig(acc, false) : math::cosine(acc);
+            break;
+        case Sin:
+            acc = shareTrig ? trig(acc, true) : math::sine(acc);
+            break;
+        case Tg:
+            acc = math::tg(acc);
+            break;
+        case Ctg:
+            acc = math::ctg(acc);
+            break;
+        case Abs:
+            acc = std::fabs(acc);
+            break;
+        case Sgn:
+            acc = math::sgn(acc);
+            break;
+        case Sqrt:
+            acc = math::sqrt(acc);
+            break;
+        case Ln:
+            acc = math::ln(acc);
+            break;
+        case Log:
+            acc = fp::div(math::ln(acc), math::kLn10);
+            break;
+        case Exp:
+            acc = math::exp(acc);
+            break;
+        case Heaviside:
+            acc = math::heaviside(acc);
             break;
         case BadNumber:
-            parseFloat(badNumbers_[in.arg], separator_); // throws the conversion error
+            parseFloat(badNumbers_[ip->arg], separator_); // throws the conversion error
             raiseInvalidOperation();
         default:
-            sp[-1] = applyFunction(static_cast<Kind>(in.op), sp[-1]);
+            acc = applyFunction(static_cast<Kind>(ip->op), acc);
             break;
         }
     }
-    return base[0];
+    return acc;
 }
 
 } // namespace varnik

@@ -65,12 +65,18 @@ private:
         std::uint8_t op;
         std::uint32_t arg;
     };
-    static constexpr std::uint8_t BadNumber = 40;
+    static constexpr std::uint8_t BadNumber = 35;
+    // A binary operator whose right operand is a constant or a variable takes it
+    // directly: <op> + WithConstant / WithVariable.
+    static constexpr std::uint8_t WithConstant = 40;
+    static constexpr std::uint8_t WithVariable = 70;
 
     void parse();
     void addOp(std::uint8_t op, std::uint32_t arg, int stackEffect);
+    void addBinary(std::uint8_t op);
     void emitLeaf(int kind, qsizetype start, qsizetype end);
     void resolveVariables();
+    long double run(const long double* values, long double* stack) const;
     void clearProgram();
 
     QChar separator_;
@@ -88,6 +94,7 @@ private:
     std::vector<qsizetype> slotIndex_; // index in variables_, or -1
     qsizetype firstUnresolved_ = -1;
     qsizetype maxSlotIndex_ = -1;
+    bool sharedTrig_ = false;
     qsizetype depth_ = 0;
     qsizetype maxDepth_ = 0;
 };

@@ -1,61 +1,11 @@
 #include "core/calc/formulafunctions.h"
 
 #include "core/calc/floatfault.h"
+#include "core/calc/formulamath.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace varnik::formula {
-
-namespace {
-
-constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr long double kLn10 = std::numbers::ln10_v<long double>;
-// The coprocessor gives up reducing larger arguments; such angles count as 0.
-constexpr long double kTrigLimit = 0x1p63L;
-
-long double sine(long double x)
-{
-    if (std::fabs(x) >= kTrigLimit) {
-        if (std::isinf(x))
-            raiseInvalidOperation();
-        return 0;
-    }
-    return std::sin(x);
-}
-
-long double cosine(long double x)
-{
-    if (std::fabs(x) >= kTrigLimit) {
-        if (std::isinf(x))
-            raiseInvalidOperation();
-        return 0;
-    }
-    return std::cos(x);
-}
-
-long double lnChecked(long double x)
-{
-    if (x == 0)
-        raiseDivisionByZero();
-    if (x < 0)
-        raiseInvalidOperation();
-    return std::log(x);
-}
-
-long double expChecked(long double x)
-{
-    return fp::checked(std::exp(x), x);
-}
-
-long double sqrtChecked(long double x)
-{
-    if (x < 0)
-        raiseInvalidOperation();
-    return std::sqrt(x);
-}
-
-} // namespace
 
 Kind functionKind(QStringView name)
 {
@@ -114,56 +64,50 @@ long double silnia(long double x)
 
 long double power(long double base, long double exponent)
 {
-    return expChecked(fp::mul(exponent, lnChecked(base)));
+    return math::power(base, exponent);
 }
 
 long double applyFunction(Kind function, long double x)
 {
     switch (function) {
     case Cos:
-        return cosine(x);
+        return math::cosine(x);
     case Sin:
-        return sine(x);
+        return math::sine(x);
     case Tg:
-        return fp::div(sine(x), cosine(x));
+        return math::tg(x);
     case Ctg:
-        return fp::div(1, fp::div(sine(x), cosine(x)));
+        return math::ctg(x);
     case Abs:
         return std::fabs(x);
     case Sgn:
-        return x < 0 ? -1 : (x > 0 ? 1 : 0);
+        return math::sgn(x);
     case Sqrt:
-        return sqrtChecked(x);
+        return math::sqrt(x);
     case Ln:
-        return lnChecked(x);
+        return math::ln(x);
     case Log:
-        return fp::div(lnChecked(x), kLn10);
+        return fp::div(math::ln(x), math::kLn10);
     case Exp:
-        return expChecked(x);
+        return math::exp(x);
     case Arcsin:
-        return std::atan(fp::div(x, sqrtChecked(fp::sub(1, fp::mul(x, x)))));
+        return math::arcsin(x);
     case Arccos:
-        return std::atan(fp::div(sqrtChecked(fp::sub(1, fp::mul(x, x))), x));
+        return math::arccos(x);
     case Arctg:
         return std::atan(x);
     case Arcctg:
-        return fp::sub(kPi / 2, std::atan(x));
+        return math::arcctg(x);
     case Sh:
+        return math::sh(x);
     case Ch:
+        return math::ch(x);
     case Th:
-    case Cth: {
-        const long double ep = expChecked(x);
-        const long double en = expChecked(-x);
-        if (function == Sh)
-            return fp::mul(fp::sub(ep, en), 0.5L);
-        if (function == Ch)
-            return fp::mul(fp::add(ep, en), 0.5L);
-        if (function == Th)
-            return fp::div(fp::sub(ep, en), fp::add(ep, en));
-        return fp::div(fp::add(ep, en), fp::sub(ep, en));
-    }
+        return math::th(x);
+    case Cth:
+        return math::cth(x);
     case Heaviside:
-        return x < 0 ? 0 : 1;
+        return math::heaviside(x);
     case Silnia:
         return silnia(x);
     default:

@@ -338,5 +338,26 @@ TEST(CalcExpress, resultsUseFullExtendedPrecision)
     EXPECT_EQ(c.calc({}), 15511210043330985984000000.0L);
 }
 
+TEST(CalcExpress, sinAndCosTogetherGiveTheSameValuesAsAlone)
+{
+    const long double xs[] = {0.5L, -1.25L, 3, 100, 1e10L, 1e18L, 0x1p63L, -0x1p63L, 1e-300L};
+    CalcExpress together, sinAlone, cosAlone;
+    for (CalcExpress* c : {&together, &sinAlone, &cosAlone})
+        c->setVariables({QStringLiteral("x")});
+    together.setFormula(QStringLiteral("sin(x)*cos(x)"));
+    sinAlone.setFormula(QStringLiteral("sin(x)"));
+    cosAlone.setFormula(QStringLiteral("cos(x)"));
+    for (long double x : xs) {
+        const long double v[] = {x};
+        EXPECT_EQ(together.calc(v), sinAlone.calc(v) * cosAlone.calc(v)) << double(x);
+    }
+    // Zeros of either sign are different arguments.
+    CalcExpress c;
+    c.setVariables({QStringLiteral("a"), QStringLiteral("b")});
+    c.setFormula(QStringLiteral("(sin(a)+1)*sin(b)*cos(a)"));
+    const long double zeros[] = {0.0L, -0.0L};
+    EXPECT_TRUE(std::signbit(c.calc(zeros)));
+}
+
 } // namespace
 } // namespace varnik
