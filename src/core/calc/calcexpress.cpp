@@ -74,6 +74,7 @@ void CalcExpress::clearProgram()
     badNumbers_.clear();
     slotNames_.clear();
     slotIndex_.clear();
+    variableReads_.clear();
     firstUnresolved_ = -1;
     maxSlotIndex_ = -1;
     depth_ = 0;
@@ -93,6 +94,8 @@ void CalcExpress::resolveVariables()
             firstUnresolved_ = static_cast<qsizetype>(i);
         maxSlotIndex_ = std::max(maxSlotIndex_, slotIndex_[i]);
     }
+    for (const auto& [at, slot] : variableReads_)
+        code_[at].arg = static_cast<std::uint32_t>(std::max<qsizetype>(slotIndex_[slot], 0));
 }
 
 void CalcExpress::addOp(std::uint8_t op, std::uint32_t arg, int stackEffect)
@@ -148,7 +151,8 @@ void CalcExpress::parse()
             it = slotOfName.insert(text, static_cast<std::uint32_t>(slotNames_.size()));
             slotNames_.push_back(text.toString());
         }
-        addOp(Variable, *it, 1);
+        variableReads_.emplace_back(static_cast<std::uint32_t>(code_.size()), *it);
+        addOp(Variable, 0, 1);
     };
     const auto isLeaf = [&] { return sc.kind() == Number || sc.kind() == Variable; };
 
@@ -225,8 +229,10 @@ void CalcExpress::parse()
                 // A missing or surplus ")" leaves nothing to evaluate, without an error.
                 hasTree_ = parens == 0;
                 unbalanced_ = !hasTree_;
-                if (!hasTree_)
+                if (!hasTree_) {
                     code_.clear();
+                    variableReads_.clear();
+                }
                 bool sin = false, cos = false;
                 for (const Instr& in : code_) {
                     sin = sin || in.op == Sin;
@@ -300,7 +306,6 @@ long double CalcExpress::run(const long double* values, long double* stack) cons
 {
     using namespace formula;
     const long double* const consts = constants_.data();
-    const qsizetype* const slot = slotIndex_.data();
     // The top of the stack lives in `acc`; `sp` is the next free slot below it.
     long double acc = 0;
     long double* sp = stack;
@@ -308,7 +313,8 @@ long double CalcExpress::run(const long double* values, long double* stack) cons
     const bool shareTrig = sharedTrig_;
     long double trigArg = std::numeric_limits<long double>::quiet_NaN(), trigSin = 0, trigCos = 0;
     const auto trig = [&](long double x, bool wantSin) {
-        if (!(x == trigArg && std::signbit(x) == std::signbit(trigArg))) {
+        // Zeros of opposite sign are different arguments (sin keeps the sign).
+        if (!(x == trigArg && (x != 0 || std::signbit(x) == std::signbit(trigArg)))) {
             math::sineCosine(x, trigSin, trigCos);
             trigArg = x;
         }
@@ -323,7 +329,7 @@ long double CalcExpress::run(const long double* values, long double* stack) cons
             break;
         case Variable:
             *sp++ = acc;
-            acc = values[slot[ip->arg]];
+            acc = values[ip->arg];
             break;
         case Plus:
             acc = fp::add(*--sp, acc);
@@ -356,19 +362,19 @@ long double CalcExpress::run(const long double* values, long double* stack) cons
             acc = math::power(acc, consts[ip->arg]);
             break;
         case Plus + WithVariable:
-            acc = fp::add(acc, values[slot[ip->arg]]);
+            acc = fp::add(acc, values[ip->arg]);
             break;
         case Minus + WithVariable:
-            acc = fp::sub(acc, values[slot[ip->arg]]);
+            acc = fp::sub(acc, values[ip->arg]);
             break;
         case Times + WithVariable:
-            acc = fp::mul(acc, values[slot[ip->arg]]);
+            acc = fp::mul(acc, values[ip->arg]);
             break;
         case Divide + WithVariable:
-            acc = fp::div(acc, values[slot[ip->arg]]);
+            acc = fp::div(acc, values[ip->arg]);
             break;
         case Power + WithVariable:
-            acc = math::power(acc, values[slot[ip->arg]]);
+            acc = math::power(acc, values[ip->arg]);
             break;
         case Negation:
             acc = -acc;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace varnik {
@@ -92,6 +93,9 @@ private:
     std::vector<QString> badNumbers_;
     std::vector<QString> slotNames_;   // distinct variable names in order of first use
     std::vector<qsizetype> slotIndex_; // index in variables_, or -1
+    // Instructions that read a variable: (position in code_, slot). Their argument
+    // is the resolved index into the values, so evaluation reads it directly.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> variableReads_;
     qsizetype firstUnresolved_ = -1;
     qsizetype maxSlotIndex_ = -1;
     bool sharedTrig_ = false;
