@@ -23,6 +23,23 @@ QString lowerAscii(const QString& text)
     return out;
 }
 
+// Integers of up to 19 digits are exact in extended precision: no text conversion needed.
+bool smallInteger(QStringView text, long double& value)
+{
+    const bool negative = !text.isEmpty() && text[0] == u'-';
+    const QStringView digits = negative ? text.sliced(1) : text;
+    if (digits.isEmpty() || digits.size() > 19)
+        return false;
+    std::uint64_t n = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return false;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    value = negative ? -static_cast<long double>(n) : static_cast<long double>(n);
+    return true;
+}
+
 [[noreturn]] void syntaxError()
 {
     throw Error(QString());
@@ -129,7 +146,17 @@ void CalcExpress::parse()
     enum State { ExprStart, TermStart, FactorStart, PowerSuffix, Return };
 
     FormulaScanner sc(formula_, separator_);
-    std::vector<Frame> frames;
+    // The parse stack; a plain array keeps deep formulas cheap in unoptimised builds too.
+    std::vector<Frame> frameStore(64);
+    Frame* frames = frameStore.data();
+    size_t top = 0;
+    const auto push = [&](Continuation cont, std::uint8_t arg) {
+        if (top == frameStore.size()) {
+            frameStore.resize(top * 2);
+            frames = frameStore.data();
+        }
+        frames[top++] = {cont, arg};
+    };
     QHash<QStringView, std::uint32_t> slotOfName;
     qsizetype parens = 0;
 
@@ -137,7 +164,7 @@ void CalcExpress::parse()
         const QStringView text = sc.tokenText();
         if (sc.kind() == Number) {
             long double v = 0;
-            if (tryParseFloat(text.toString(), v, separator_)) {
+            if (smallInteger(text, v) || tryParseFloat(text.toString(), v, separator_)) {
                 constants_.push_back(v);
                 addOp(Number, static_cast<std::uint32_t>(constants_.size() - 1), 1);
             } else {
@@ -160,7 +187,7 @@ void CalcExpress::parse()
     for (;;) {
         switch (state) {
         case ExprStart:
-            frames.push_back({ExprLoop, End});
+            push(ExprLoop, End);
             state = TermStart;
             break;
         case TermStart: {
@@ -175,8 +202,8 @@ void CalcExpress::parse()
                 if (sc.kind() == Plus)
                     sc.next();
             }
-            frames.push_back({TermEnd, negate});
-            frames.push_back({TermLoop, End});
+            push(TermEnd, negate);
+            push(TermLoop, End);
             state = FactorStart;
             break;
         }
@@ -184,7 +211,7 @@ void CalcExpress::parse()
             const Kind k = sc.kind();
             if (k == Open) {
                 ++parens;
-                frames.push_back({FactorClose, End});
+                push(FactorClose, End);
                 state = ExprStart;
             } else if (isLeaf()) {
                 leaf();
@@ -194,7 +221,7 @@ void CalcExpress::parse()
                 if (sc.kind() != Open)
                     syntaxError();
                 ++parens;
-                frames.push_back({FactorClose, k});
+                push(FactorClose, k);
                 state = ExprStart;
             } else {
                 syntaxError();
@@ -225,7 +252,7 @@ void CalcExpress::parse()
             state = Return;
             break;
         case Return: {
-            if (frames.empty()) {
+            if (top == 0) {
                 // A missing or surplus ")" leaves nothing to evaluate, without an error.
                 hasTree_ = parens == 0;
                 unbalanced_ = !hasTree_;
@@ -241,14 +268,13 @@ void CalcExpress::parse()
                 sharedTrig_ = sin && cos;
                 return;
             }
-            const Frame f = frames.back();
-            frames.pop_back();
+            const Frame f = frames[--top];
             switch (f.cont) {
             case ExprLoop:
                 if (f.arg != End)
                     addBinary(f.arg);
                 if (sc.kind() == Plus || sc.kind() == Minus) {
-                    frames.push_back({ExprLoop, sc.kind()});
+                    push(ExprLoop, sc.kind());
                     state = TermStart;
                 } else if (sc.kind() == Close) {
                     --parens;
@@ -260,7 +286,7 @@ void CalcExpress::parse()
                 if (f.arg != End)
                     addBinary(f.arg);
                 if (sc.kind() == Times || sc.kind() == Divide) {
-                    frames.push_back({TermLoop, sc.kind()});
+                    push(TermLoop, sc.kind());
                     sc.next();
                     state = FactorStart;
                 }

@@ -10,7 +10,7 @@ namespace varnik::formula {
 Kind functionKind(QStringView name)
 {
     struct Entry {
-        const char16_t* name;
+        QStringView name;
         Kind kind;
     };
     static constexpr Entry kFunctions[] = {
@@ -39,7 +39,7 @@ Kind functionKind(QStringView name)
     if (name.size() > 9)
         return End;
     for (const Entry& e : kFunctions)
-        if (name == QStringView(e.name))
+        if (name == e.name)
             return e.kind;
     return End;
 }

@@ -27,16 +27,16 @@ void FormulaScanner::scanNumber()
 {
     while (digitAt(pos_))
         ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == separator_) {
+    if (pos_ < n_ && s_[pos_] == separator_) {
         ++pos_;
         if (!digitAt(pos_))
             wrongNumber();
         while (digitAt(pos_))
             ++pos_;
     }
-    if (pos_ < text_.size() && (text_[pos_] == u'e' || text_[pos_] == u'E')) {
+    if (pos_ < n_ && (s_[pos_] == u'e' || s_[pos_] == u'E')) {
         ++pos_;
-        if (pos_ < text_.size() && (text_[pos_] == u'+' || text_[pos_] == u'-'))
+        if (pos_ < n_ && (s_[pos_] == u'+' || s_[pos_] == u'-'))
             ++pos_;
         if (!digitAt(pos_))
             wrongNumber();
@@ -48,15 +48,15 @@ void FormulaScanner::scanNumber()
 void FormulaScanner::next()
 {
     using namespace formula;
-    const qsizetype n = text_.size();
-    while (pos_ < n && text_[pos_] == u' ')
+    const qsizetype n = n_;
+    while (pos_ < n && s_[pos_] == u' ')
         ++pos_;
     start_ = pos_;
     if (pos_ >= n) {
         kind_ = End;
         return;
     }
-    const char16_t c = text_[pos_].unicode();
+    const char16_t c = s_[pos_];
     Kind k = End;
     switch (c) {
     case u'(':
@@ -98,7 +98,7 @@ void FormulaScanner::next()
             scanNumber();
             k = Number;
         } else if (isIdentifierStart(c)) {
-            while (pos_ < n && isIdentifierChar(text_[pos_].unicode()))
+            while (pos_ < n && isIdentifierChar(s_[pos_]))
                 ++pos_;
             k = functionKind(text_.sliced(start_, pos_ - start_));
             if (k == End)

@@ -11,7 +11,10 @@ namespace varnik {
 // kinds of the two tokens before (the end of the formula is not remembered).
 class FormulaScanner {
 public:
-    FormulaScanner(QStringView text, QChar decimalSeparator) : text_(text), separator_(decimalSeparator) {}
+    FormulaScanner(QStringView text, QChar decimalSeparator)
+        : text_(text), s_(text.utf16()), n_(text.size()), separator_(decimalSeparator.unicode())
+    {
+    }
 
     // Reads the next token. Throws Error("Wrong number.") for a malformed
     // number and Error with an empty message for a character that starts no token.
@@ -26,10 +29,12 @@ public:
 
 private:
     void scanNumber();
-    bool digitAt(qsizetype i) const { return i < text_.size() && text_[i] >= u'0' && text_[i] <= u'9'; }
+    bool digitAt(qsizetype i) const { return i < n_ && s_[i] >= u'0' && s_[i] <= u'9'; }
 
     QStringView text_;
-    QChar separator_;
+    const char16_t* s_;
+    qsizetype n_;
+    char16_t separator_;
     qsizetype pos_ = 0;
     qsizetype start_ = 0;
     formula::Kind kind_ = formula::End;
