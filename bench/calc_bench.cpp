@@ -3,6 +3,7 @@
 // 80-bit arithmetic) and against muparser (double precision).
 
 #include "core/calc/calcexpress.h"
+#include "core/calc/evaluationcommands.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -140,6 +141,20 @@ void parseMuparser(benchmark::State& state, const Formula* f)
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+// A selection of assignment and formula lines: time per line should not grow with the size.
+void evaluateSelection(benchmark::State& state)
+{
+    QString text;
+    const auto lines = state.range(0);
+    for (int64_t i = 0; i < lines; ++i)
+        text += i % 100 == 0 ? QStringLiteral("k%1 = %1\n").arg(i / 100)
+                             : QStringLiteral("k%1*2+sin(%2)/3 =\n").arg(i / 100).arg(i % 7);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(varnik::evaluateExpressions(text, u'.'));
+    state.SetItemsProcessed(state.iterations() * lines);
+}
+BENCHMARK(evaluateSelection)->Name("selection/lines")->Arg(10000)->Arg(100000)->Arg(400000)->Unit(benchmark::kMillisecond);
 
 const int kRegistered = [] {
     for (const Formula& f : kFormulas) {

@@ -28,7 +28,7 @@ for b in runs:
     ns[(kind, engine, formula)] = 1e9 / b["items_per_second"]
 formulas = []
 for (kind, engine, formula) in rate:
-    if formula not in formulas:
+    if kind == "eval" and formula not in formulas:
         formulas.append(formula)
 
 print("Evaluations, M/s (median of 3, CPU time)")
@@ -41,4 +41,9 @@ print("Parsing, ns per formula (muparser: set and first evaluation)")
 print(f"{'formula':28} {'varnik':>10} {'muparser':>10}")
 for f in formulas:
     print(f"{f:28} {ns[('parse', 'varnik', f)]:10.0f} {ns[('parse', 'muparser', f)]:10.0f}")
+print()
+print("Evaluate expression(s) in selection, lines/s (constant when the work is linear)")
+for (kind, engine, size), r in rate.items():
+    if kind == "selection":
+        print(f"{size:>8} lines {r * 1e6:12.0f}")
 PY
