@@ -117,6 +117,9 @@ void CalcExpress::resolveVariables()
 
 void CalcExpress::addOp(std::uint8_t op, std::uint32_t arg, int stackEffect)
 {
+    // Instruction arguments are 32-bit indices (constants and variables never outnumber instructions).
+    if (code_.size() >= std::numeric_limits<std::uint32_t>::max()) [[unlikely]]
+        throw Error(QStringLiteral("Formula too long"));
     code_.push_back({op, arg});
     depth_ += stackEffect;
     maxDepth_ = std::max(maxDepth_, depth_);
