@@ -2,6 +2,7 @@
 
 #include "core/app/error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -19,7 +20,8 @@ QString formatFloat(long double value, QChar decimalSeparator)
 
     // 15 significant digits: d.dddddddddddddde±x (locale-independent).
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     const std::string sci(buf, res.ptr);
     const auto ePos = sci.find('e');
     std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2);
@@ -60,6 +62,37 @@ QString formatFloat(long double value, QChar decimalSeparator)
     out += QString::fromLatin1(digits.data() + intDigits, static_cast<qsizetype>(digits.size() - intDigits));
     return out;
 }
+
+namespace {
+
+// Power of ten of the leading nonzero digit of "[-]digits[.digits][e[+-]digits]",
+// saturating far beyond the extended range.
+long long decimalMagnitude(const std::string& s)
+{
+    const size_t e = s.find('e');
+    const std::string m = s.substr(0, e);
+    const size_t point = std::min(m.find('.'), m.size());
+    long long mag = 0;
+    for (size_t i = 0; i < m.size(); ++i) {
+        if (m[i] >= '1' && m[i] <= '9') {
+            mag = i < point ? static_cast<long long>(point - i) - 1 : -static_cast<long long>(i - point);
+            break;
+        }
+    }
+    if (e != std::string::npos) {
+        long long exp = 0;
+        size_t i = e + 1;
+        const bool negative = i < s.size() && s[i] == '-';
+        if (i < s.size() && (s[i] == '-' || s[i] == '+'))
+            ++i;
+        for (; i < s.size(); ++i)
+            exp = std::min(exp * 10 + (s[i] - '0'), 1000000000LL);
+        mag += negative ? -exp : exp;
+    }
+    return mag;
+}
+
+} // namespace
 
 bool tryParseFloat(const QString& text, long double& value, QChar decimalSeparator)
 {
@@ -110,8 +143,10 @@ bool tryParseFloat(const QString& text, long double& value, QChar decimalSeparat
     const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
         // Too small underflows to zero silently; too large is not a value we can hold.
-        const auto e = s.find('e');
-        return e != std::string::npos && s[e + 1] == '-' ? (value = 0, true) : false;
+        if (decimalMagnitude(s) >= 0)
+            return false;
+        value = 0;
+        return true;
     } else if (res.ec != std::errc() || res.ptr != s.data() + s.size()) {
         return false;
     }
