@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QSplitter>
 #include <QTabBar>
 #include <QMenuBar>
 #include <QMimeData>
@@ -44,7 +45,11 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, QWidget* p
     hasParam_ = !args_.value(1).isEmpty();
 
     documents_ = new DocumentArea(this);
-    setCentralWidget(documents_);
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("MainSplitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(documents_);
+    setCentralWidget(splitter_);
     commands_ = new CommandActions(this, *messages_);
     commands_->buildMainMenu(menuBar());
     editPopup_ = commands_->popupMenu(kMainEditPopupMenu.toString(), this);
@@ -103,6 +108,15 @@ void SDIAppForm::becomeFirstInstance(SingleInstance* instance)
     instance_ = instance;
     connect(instance, &SingleInstance::fileReceived, this, &SDIAppForm::onHandOver);
 }
+
+void SDIAppForm::setBottomPanel(QWidget* panel)
+{
+    splitter_->addWidget(panel);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 1);
+}
+
+MessageSink& SDIAppForm::messages() { return *messages_; }
 
 DocumentEdit* SDIAppForm::activeEdit() const { return documents_->activeEdit(); }
 

@@ -15,11 +15,13 @@
 class QLabel;
 class QMenu;
 class QSystemTrayIcon;
+class QSplitter;
 class QToolBar;
 
 namespace varnik {
 
 class CommandActions;
+class MessageSink;
 class DialogMessageSink;
 class DocumentArea;
 class DocumentEdit;
@@ -71,6 +73,10 @@ public:
     // Saves a document of the window; false when nothing was written.
     bool saveDocumentAs(DocumentEdit* edit, const QString& fileName, bool makeBackup, bool updateState);
 
+    // Puts a panel (the grep results) under the documents, with a splitter between.
+    void setBottomPanel(QWidget* panel);
+    MessageSink& messages();
+
     // Set by the tray menu's Exit so that closing really ends the program.
     bool reallyExit = false;
 
@@ -116,6 +122,7 @@ private:
     bool overwrite_ = false;
     std::unique_ptr<DialogMessageSink> messages_;
     DocumentArea* documents_ = nullptr;
+    QSplitter* splitter_ = nullptr;
     CommandActions* commands_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::array<QLabel*, 7> panels_{};
