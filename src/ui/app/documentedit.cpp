@@ -19,7 +19,7 @@ bool isEditingKey(int key)
     case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
     case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
     case Qt::Key_Backspace: case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Tab:
-    case Qt::Key_Backtab: case Qt::Key_Escape:
+    case Qt::Key_Backtab: case Qt::Key_Escape: case Qt::Key_Insert:
         return true;
     default:
         return false;

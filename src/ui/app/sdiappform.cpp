@@ -33,12 +33,16 @@
 
 namespace varnik {
 
-SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, QWidget* parent)
+SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSink* messages, QWidget* parent)
     : QMainWindow(parent), store_(store), args_(args)
 {
     setObjectName(QStringLiteral("SDIAppForm"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnik.svg")));
-    messages_ = std::make_unique<DialogMessageSink>(this);
+    if (!messages) {
+        dialogSink_ = std::make_unique<DialogMessageSink>(this);
+        messages = dialogSink_.get();
+    }
+    messages_ = messages;
 
     // Settings first: everything below depends on them.
     settings_ = loadSettings(store_);

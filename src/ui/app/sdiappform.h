@@ -36,7 +36,9 @@ class SDIAppForm : public QMainWindow {
 public:
     // `args` as the program got them (args[0] the program). `standardInput`
     // is read into the first document when no file is named.
-    SDIAppForm(const QStringList& args, SettingsStore& store, QWidget* parent = nullptr);
+    // `messages` replaces the message dialog (tests); null: the dialog.
+    SDIAppForm(const QStringList& args, SettingsStore& store, MessageSink* messages = nullptr,
+               QWidget* parent = nullptr);
     ~SDIAppForm() override;
 
     // Whether a start with these arguments tries to hand its file to a running window.
@@ -120,7 +122,8 @@ private:
     bool hasParam_ = false;
     bool firstShown_ = false;
     bool overwrite_ = false;
-    std::unique_ptr<DialogMessageSink> messages_;
+    std::unique_ptr<DialogMessageSink> dialogSink_;
+    MessageSink* messages_ = nullptr;
     DocumentArea* documents_ = nullptr;
     QSplitter* splitter_ = nullptr;
     CommandActions* commands_ = nullptr;

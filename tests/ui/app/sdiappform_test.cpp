@@ -1,0 +1,213 @@
+#include "core/app/memorysettingsstore.h"
+#include "core/app/settingvalues.h"
+#include "support/scriptedsink.h"
+#include "ui/app/commandactions.h"
+#include "ui/app/documentarea.h"
+#include "ui/app/documentedit.h"
+#include "ui/app/sdiappform.h"
+#include "ui/app/ttabrxrichedit.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace varnik {
+namespace {
+
+using test::ScriptedSink;
+
+class SDIAppFormTest : public ::testing::Test {
+protected:
+    std::unique_ptr<SDIAppForm> make(bool multiDoc, QStringList args = {QStringLiteral("varnik")})
+    {
+        writeSetting(store, QStringLiteral("MultiDoc"), multiDoc ? u"1"_qs : u"0"_qs);
+        auto w = std::make_unique<SDIAppForm>(args, store, &sink);
+        w->show();
+        QTest::qWait(20); // first show runs from the event loop
+        return w;
+    }
+    QString panel(SDIAppForm& w, int i)
+    {
+        w.statusTick();
+        return w.statusPanels()[static_cast<size_t>(i)]->text();
+    }
+    bool enabled(SDIAppForm& w, const char* id)
+    {
+        w.statusTick();
+        return w.commands().action(QString::fromLatin1(id))->isEnabled();
+    }
+    void type(SDIAppForm& w, const QString& text)
+    {
+        const QStringList lines = text.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(w.activeEdit(), Qt::Key_Return);
+            QTest::keyClicks(w.activeEdit(), lines[i]);
+        }
+    }
+
+    MemorySettingsStore store;
+    ScriptedSink sink;
+};
+
+TEST_F(SDIAppFormTest, statusPanels_followCaretSelectionAndChanges)
+{
+    auto w = make(false);
+    EXPECT_EQ(panel(*w, 0), u"1:1"_qs);
+    EXPECT_EQ(panel(*w, 1), QString());
+    EXPECT_EQ(panel(*w, 2), u"Insert"_qs);
+    EXPECT_EQ(panel(*w, 5), u"1"_qs);
+    type(*w, u"ab\ncde"_qs);
+    EXPECT_EQ(panel(*w, 0), u"4:2"_qs);
+    EXPECT_EQ(panel(*w, 1), u"Modified"_qs);
+    EXPECT_EQ(panel(*w, 5), u"2"_qs);
+    w->activeText().setSelection(1, 3);
+    EXPECT_EQ(panel(*w, 0), u"SEL: 3"_qs);
+    QTest::keyClick(w->activeEdit(), Qt::Key_Insert);
+    EXPECT_EQ(panel(*w, 2), u"Overwrite"_qs);
+    EXPECT_EQ(w->windowTitle(), u"Untitled  - Varnik"_qs);
+}
+
+TEST_F(SDIAppFormTest, enabledStates_followDocumentAndMode)
+{
+    auto w = make(false);
+    EXPECT_FALSE(enabled(*w, "Selectall1")); // empty document
+    EXPECT_FALSE(enabled(*w, "Copy1"));
+    EXPECT_FALSE(enabled(*w, "Newemptytab2"));
+    EXPECT_FALSE(enabled(*w, "Reloadfromdisk1"));
+    EXPECT_TRUE(enabled(*w, "Fileinfo1"));
+    type(*w, u"x"_qs);
+    EXPECT_TRUE(enabled(*w, "Selectall1"));
+    EXPECT_TRUE(enabled(*w, "Undo2"));
+    w->activeText().selectAll();
+    EXPECT_TRUE(enabled(*w, "Copy1"));
+    // Commands whose behaviour is not built are honest about it.
+    EXPECT_FALSE(enabled(*w, "Options1"));
+}
+
+TEST_F(SDIAppFormTest, closeSequence_asksPerTab_andCancelKeepsTheRest)
+{
+    auto w = make(true);
+    DocumentArea& docs = w->documents();
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            docs.createDocumentTab();
+        type(*w, u"text"_qs);
+    }
+    ASSERT_EQ(docs.tabs()->TabCount(), 3);
+    sink.answers = {Result::No, Result::Cancel};
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(sink.texts.size(), 2);
+    EXPECT_EQ(sink.texts.value(0), u"File has changed !\r\nDo you want to save the changes?"_qs);
+    EXPECT_EQ(docs.tabs()->TabCount(), 2);
+    // The tab before the closed one became active.
+    EXPECT_EQ(docs.tabs()->currentIndex(), 1);
+}
+
+TEST_F(SDIAppFormTest, closeSequence_unmodified_closesWithoutAsking_andSavesSettings)
+{
+    auto w = make(false);
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(sink.texts.isEmpty());
+    EXPECT_EQ(readSetting(store, u"LastUsedCnt"_qs).value_or(QString()), u"10"_qs);
+    EXPECT_EQ(readSetting(store, u"TrayActive"_qs).value_or(QString()), u"0"_qs);
+}
+
+TEST_F(SDIAppFormTest, tabs_activationAfterCloseAndStepping)
+{
+    auto w = make(true);
+    DocumentArea& docs = w->documents();
+    docs.createDocumentTab();
+    docs.createDocumentTab();
+    ASSERT_EQ(docs.tabs()->TabCount(), 3);
+    docs.tabs()->setCurrentIndex(0);
+    w->commands().run(u"Nexttab1"_qs);
+    EXPECT_EQ(docs.tabs()->currentIndex(), 1);
+    w->commands().run(u"Nexttab1"_qs);
+    w->commands().run(u"Nexttab1"_qs); // no wrap-around
+    EXPECT_EQ(docs.tabs()->currentIndex(), 2);
+    docs.tabs()->setCurrentIndex(0);
+    docs.closeActiveTabQuietly();
+    EXPECT_EQ(docs.tabs()->currentIndex(), 0);
+    EXPECT_EQ(docs.activeEdit(), docs.tabs()->EditAt(0));
+    docs.closeActiveTabQuietly();
+    docs.closeActiveTabQuietly(); // the last tab stays
+    EXPECT_EQ(docs.tabs()->TabCount(), 1);
+}
+
+TEST_F(SDIAppFormTest, modeSwitch_keepsTextNameAndFlag_orAsksBeforeDroppingTabs)
+{
+    auto w = make(false);
+    type(*w, u"kept"_qs);
+    w->activeRecord().fileName = u"/tmp/kept.txt"_qs;
+    w->settings().multiDoc = true;
+    w->ApplySettings();
+    DocumentArea& docs = w->documents();
+    ASSERT_TRUE(docs.isMultiDoc());
+    EXPECT_EQ(w->activeText().text(), u"kept"_qs);
+    EXPECT_EQ(w->activeRecord().fileName, u"/tmp/kept.txt"_qs);
+    EXPECT_TRUE(w->activeRecord().modified);
+
+    docs.createDocumentTab();
+    docs.createDocumentTab();
+    sink.answers = {Result::No};
+    w->settings().multiDoc = false;
+    w->ApplySettings();
+    EXPECT_EQ(sink.texts.value(0), u"Only content of current tab will be preserved. Continue anyway?"_qs);
+    EXPECT_TRUE(docs.isMultiDoc());
+    EXPECT_TRUE(w->settings().multiDoc);
+    EXPECT_EQ(docs.tabs()->TabCount(), 3);
+
+    sink.answers = {Result::Yes};
+    docs.tabs()->setCurrentIndex(0);
+    w->settings().multiDoc = false;
+    w->ApplySettings();
+    EXPECT_FALSE(docs.isMultiDoc());
+    EXPECT_EQ(w->activeText().text(), u"kept"_qs);
+}
+
+TEST_F(SDIAppFormTest, duplicateIntoNewTab_givesAnUntitledModifiedCopy)
+{
+    auto w = make(true);
+    w->activeText().setText(u"saved text"_qs);
+    w->activeRecord().fileName = u"/tmp/a.txt"_qs;
+    w->activeRecord().modified = false;
+    w->commands().run(u"Duplicateintonewtab1"_qs);
+    EXPECT_EQ(w->documents().tabs()->TabCount(), 2);
+    EXPECT_EQ(w->activeText().text(), u"saved text"_qs);
+    EXPECT_TRUE(w->activeRecord().fileName.isEmpty());
+    EXPECT_TRUE(w->activeRecord().modified);
+}
+
+TEST_F(SDIAppFormTest, standardInput_becomesTheFirstDocument)
+{
+    auto w = make(false);
+    w->appendStandardInput(QByteArray("line 1\r\nza\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87\n"));
+    EXPECT_EQ(w->activeText().text(), u"line 1\r\nzażółć\r\n"_qs);
+    w->appendStandardInput(QByteArray());
+    EXPECT_EQ(w->activeText().lineCount(), 3);
+}
+
+TEST_F(SDIAppFormTest, commandLineFile_isOpened_andNewClearsIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"doc.txt"_qs);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("one\r\ntwo");
+    f.close();
+    auto w = make(false, {u"varnik"_qs, path});
+    EXPECT_EQ(w->activeText().text(), u"one\r\ntwo"_qs);
+    EXPECT_EQ(w->activeRecord().fileName, path);
+    EXPECT_FALSE(w->activeRecord().modified);
+    EXPECT_TRUE(w->windowTitle().endsWith(u"doc.txt  - Varnik"_qs));
+    w->commands().run(u"New1"_qs);
+    EXPECT_EQ(w->activeText().text(), QString());
+    EXPECT_EQ(w->windowTitle(), u"Untitled  - Varnik"_qs);
+}
+
+} // namespace
+} // namespace varnik
