@@ -211,3 +211,24 @@ TEST_F(SDIAppFormTest, commandLineFile_isOpened_andNewClearsIt)
 
 } // namespace
 } // namespace varnik
+
+namespace varnik {
+namespace {
+
+TEST_F(SDIAppFormTest, shortcuts_reachTheCommands_notTheText)
+{
+    auto w = make(false);
+    w->activateWindow();
+    w->activeEdit()->setFocus();
+    QTest::keyClicks(w->activeEdit(), u"abc"_qs);
+    w->statusTick();
+    QTest::keyClick(w->activeEdit(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(w->activeText().selectionLength(), 3);
+    QTest::keyClick(w->activeEdit(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w->activeText().text(), QString());
+    QTest::keyClick(w->activeEdit(), Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(w->activeText().text(), QString());
+}
+
+} // namespace
+} // namespace varnik
