@@ -4,29 +4,6 @@
 
 namespace varnik {
 
-QString convertRuns(QStringView text, const std::function<bool(QChar)>& inRun,
-                    const std::function<QString(QStringView)>& convert)
-{
-    QString out;
-    out.reserve(text.size());
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        if (!inRun(text[i])) {
-            const qsizetype start = i;
-            while (i < n && !inRun(text[i]))
-                ++i;
-            out.append(text.sliced(start, i - start));
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < n && inRun(text[i]))
-            ++i;
-        out.append(convert(text.sliced(start, i - start)));
-    }
-    return out;
-}
-
 qint32 binaryValue(QStringView run)
 {
     quint32 sum = 0, weight = 1;

@@ -3,15 +3,30 @@
 #include <QString>
 #include <QStringView>
 
-#include <functional>
-
 namespace varnik {
 
 // Every maximal run of characters for which `inRun` holds is replaced by
 // `convert(run)`; everything else is copied. An exception from `convert`
 // ends the whole conversion.
-QString convertRuns(QStringView text, const std::function<bool(QChar)>& inRun,
-                    const std::function<QString(QStringView)>& convert);
+template <typename InRun, typename Convert>
+QString convertRuns(QStringView text, InRun&& inRun, Convert&& convert)
+{
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const qsizetype start = i;
+        const bool run = inRun(text[i]);
+        while (i < n && inRun(text[i]) == run)
+            ++i;
+        if (run)
+            out.append(convert(text.sliced(start, i - start)));
+        else
+            out.append(text.sliced(start, i - start));
+    }
+    return out;
+}
 
 // Binary value of a run of "-", "0", "1": a leading "-" negates, the digits
 // weigh 1, 2, 4... from the right, in 32-bit arithmetic that wraps.

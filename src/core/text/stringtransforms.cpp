@@ -52,23 +52,34 @@ char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 3
 QString replaceAllNoCase(const QString& text, QStringView source, QStringView replacement)
 {
     const qsizetype n = text.size(), m = source.size();
-    if (m > n)
+    if (m == 0 || m > n)
         return text;
-    QString out;
-    out.reserve(n);
     const char16_t* s = QStringView(text).utf16();
-    qsizetype i = 0;
-    while (i < n) {
-        bool match = i + m <= n;
-        for (qsizetype k = 0; match && k < m; ++k)
-            match = asciiUpper(s[i + k]) == asciiUpper(source[k].unicode());
-        if (match) {
-            out += replacement;
-            i += m;
-        } else {
-            out += QChar(s[i++]);
+    const char16_t first = asciiUpper(source[0].unicode());
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i + m <= n;) {
+        if (asciiUpper(s[i]) != first) {
+            ++i;
+            continue;
         }
+        qsizetype k = 1;
+        while (k < m && asciiUpper(s[i + k]) == asciiUpper(source[k].unicode()))
+            ++k;
+        if (k < m) {
+            ++i;
+            continue;
+        }
+        if (out.isEmpty())
+            out.reserve(n);
+        out.append(QStringView(s + copied, i - copied));
+        out.append(replacement);
+        i += m;
+        copied = i;
     }
+    if (copied == 0)
+        return text;
+    out.append(QStringView(s + copied, n - copied));
     return out;
 }
 
