@@ -20,13 +20,10 @@ char32_t mapCase(char32_t c, CaseMode mode)
     return lower == c ? QChar::toUpper(c) : lower;
 }
 
+// `dst` may be `src`: each position is read before it is written.
 template <CaseMode mode>
-QString mapText(QStringView text)
+void mapUnits(const char16_t* src, char16_t* dst, qsizetype n)
 {
-    QString out(text.size(), Qt::Uninitialized);
-    const char16_t* src = text.utf16();
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
-    const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = src[i];
         if (c < 0x80) {
@@ -57,7 +54,21 @@ QString mapText(QStringView text)
         const char32_t m = mapCase(c, mode);
         dst[i] = QChar::requiresSurrogates(m) ? c : static_cast<char16_t>(m);
     }
+}
+
+template <CaseMode mode>
+QString mapText(QStringView text)
+{
+    QString out(text.size(), Qt::Uninitialized);
+    mapUnits<mode>(text.utf16(), reinterpret_cast<char16_t*>(out.data()), text.size());
     return out;
+}
+
+template <CaseMode mode>
+void mapInPlace(QString& text)
+{
+    char16_t* d = reinterpret_cast<char16_t*>(text.data());
+    mapUnits<mode>(d, d, text.size());
 }
 
 } // namespace
@@ -65,5 +76,8 @@ QString mapText(QStringView text)
 QString toUpperCase(QStringView text) { return mapText<CaseMode::Upper>(text); }
 QString toLowerCase(QStringView text) { return mapText<CaseMode::Lower>(text); }
 QString invertCase(QStringView text) { return mapText<CaseMode::Invert>(text); }
+void toUpperCaseInPlace(QString& text) { mapInPlace<CaseMode::Upper>(text); }
+void toLowerCaseInPlace(QString& text) { mapInPlace<CaseMode::Lower>(text); }
+void invertCaseInPlace(QString& text) { mapInPlace<CaseMode::Invert>(text); }
 
 } // namespace varnik

@@ -13,4 +13,9 @@ QString toLowerCase(QStringView text);
 // its lower-case form.
 QString invertCase(QStringView text);
 
+// The same in place: a 100 MB selection needs no second buffer.
+void toUpperCaseInPlace(QString& text);
+void toLowerCaseInPlace(QString& text);
+void invertCaseInPlace(QString& text);
+
 } // namespace varnik

@@ -2,6 +2,8 @@
 
 #include "core/text/lines.h"
 
+#include <cstring>
+
 namespace varnik {
 
 namespace {
@@ -96,6 +98,88 @@ QString deleteFirstCharOfLines(QStringView text)
             skip = 2;
         out.append(line.sliced(skip));
     });
+}
+
+void prefixLinesInPlace(QString& text, QStringView prefixView)
+{
+    if (text.isEmpty())
+        return;
+    const QString prefix = prefixView.toString(); // may point into `text`
+    const qsizetype n = text.size();
+    qsizetype lines = 0, breakChars = 0;
+    {
+        const char16_t* d = QStringView(text).utf16();
+        for (qsizetype i = 0; i < n; ++i) {
+            if (d[i] != u'\n' && d[i] != u'\r')
+                continue;
+            ++lines;
+            ++breakChars;
+            if (d[i] == u'\r' && i + 1 < n && d[i + 1] == u'\n') {
+                ++i;
+                ++breakChars;
+            }
+        }
+        if (d[n - 1] != u'\n' && d[n - 1] != u'\r')
+            ++lines;
+    }
+    const qsizetype p = prefix.size();
+    const qsizetype size = n - breakChars + lines * (p + 2);
+    text.resize(size);
+    char16_t* d = reinterpret_cast<char16_t*>(text.data());
+    const char16_t* pre = QStringView(prefix).utf16();
+    // Each line's output is at least as long as its input, so writing from
+    // the back never overtakes the unread text.
+    qsizetype r = n, w = size;
+    while (r > 0) {
+        qsizetype end = r;
+        if (d[r - 1] == u'\n')
+            end = r >= 2 && d[r - 2] == u'\r' ? r - 2 : r - 1;
+        else if (d[r - 1] == u'\r')
+            end = r - 1;
+        qsizetype start = end;
+        while (start > 0 && d[start - 1] != u'\n' && d[start - 1] != u'\r')
+            --start;
+        const qsizetype len = end - start;
+        w -= 2;
+        d[w] = u'\r';
+        d[w + 1] = u'\n';
+        w -= len;
+        std::memmove(d + w, d + start, static_cast<size_t>(len) * sizeof(char16_t));
+        w -= p;
+        std::memcpy(d + w, pre, static_cast<size_t>(p) * sizeof(char16_t));
+        r = start;
+    }
+}
+
+void indentLinesInPlace(QString& text) { prefixLinesInPlace(text, u" "); }
+
+void trimLinesInPlace(QString& text)
+{
+    if (text.isEmpty())
+        return;
+    // With a break after every line no trimmed line outgrows its place.
+    if (text.back() != u'\n' && text.back() != u'\r')
+        text.append(u'\n');
+    char16_t* d = reinterpret_cast<char16_t*>(text.data());
+    const qsizetype n = text.size();
+    qsizetype w = 0;
+    for (qsizetype i = 0; i < n;) {
+        qsizetype end = i;
+        while (d[end] != u'\n' && d[end] != u'\r')
+            ++end;
+        const qsizetype next = end + (d[end] == u'\r' && end + 1 < n && d[end + 1] == u'\n' ? 2 : 1);
+        qsizetype b = i, e = end;
+        while (b < e && d[b] <= 32)
+            ++b;
+        while (e > b && d[e - 1] <= 32)
+            --e;
+        std::memmove(d + w, d + b, static_cast<size_t>(e - b) * sizeof(char16_t));
+        w += e - b;
+        d[w++] = u'\n'; // may overwrite the break just read
+        i = next;
+    }
+    text.truncate(w);
+    prefixLinesInPlace(text, u"");
 }
 
 } // namespace varnik

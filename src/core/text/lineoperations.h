@@ -26,4 +26,11 @@ QString numberedList(QStringView text);
 // Each line without its first character.
 QString deleteFirstCharOfLines(QStringView text);
 
+// The same as indentLines, trimLines and prefixLines, done in the text's own
+// buffer (grown at its end and filled from the back), so that a 100 MB
+// selection needs no second buffer.
+void indentLinesInPlace(QString& text);
+void trimLinesInPlace(QString& text);
+void prefixLinesInPlace(QString& text, QStringView prefix);
+
 } // namespace varnik

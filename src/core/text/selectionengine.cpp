@@ -81,21 +81,26 @@ bool SelectionEngine::readsSelection(int code)
            code != static_cast<int>(Op::ComputerName);
 }
 
-QString SelectionEngine::compute(int code, const QString& sel, EngineEnvironment& env, const EngineSettings& s)
+QString SelectionEngine::compute(int code, QString sel, EngineEnvironment& env, const EngineSettings& s)
 {
+    // Operations that keep the length work in the selection's own buffer.
+    const auto inPlace = [&sel](auto&& op) {
+        op(sel);
+        return std::move(sel);
+    };
     switch (static_cast<Op>(code)) {
     case Op::None:
         break;
     case Op::Indent:
-        return indentLines(sel);
+        return inPlace(indentLinesInPlace);
     case Op::Trim:
-        return trimLines(sel);
+        return inPlace(trimLinesInPlace);
     case Op::Unwrap:
         return unwrapLines(sel);
     case Op::ClipboardAtBeginning:
-        return prefixLines(sel, env.clipboardText());
+        return inPlace([&env](QString& t) { prefixLinesInPlace(t, env.clipboardText()); });
     case Op::DashList:
-        return dashList(sel);
+        return inPlace([](QString& t) { prefixLinesInPlace(t, u"- "); });
     case Op::NumberedList:
         return numberedList(sel);
     case Op::Slangize:
@@ -115,17 +120,17 @@ QString SelectionEngine::compute(int code, const QString& sel, EngineEnvironment
     case Op::UnixTime:
         return unixTimeText(sel, env.timeZoneStandardBias(), s.locale);
     case Op::Rot13:
-        return rot13(sel);
+        return inPlace(rot13InPlace);
     case Op::CodesToChars:
         return codesToChars(sel, env.documentEncoding());
     case Op::CharsToCodes:
         return charsToCodes(sel, env.documentEncoding());
     case Op::InvertCase:
-        return invertCase(sel);
+        return inPlace(invertCaseInPlace);
     case Op::ToLowercase:
-        return toLowerCase(sel);
+        return inPlace(toLowerCaseInPlace);
     case Op::ToUppercase:
-        return toUpperCase(sel);
+        return inPlace(toUpperCaseInPlace);
     case Op::BinToDecimal:
         return binRunsToDecimal(sel);
     case Op::DecimalToBin:
@@ -139,11 +144,11 @@ QString SelectionEngine::compute(int code, const QString& sel, EngineEnvironment
     case Op::ComputerName:
         return env.computerName();
     case Op::TabsToSpaces:
-        return tabsToSpaces(sel, s.tabSpaces);
+        return inPlace([&s](QString& t) { tabsToSpacesInPlace(t, s.tabSpaces); });
     case Op::SpacesToTabs:
-        return spacesToTabs(sel, s.tabSpaces);
+        return inPlace([&s](QString& t) { spacesToTabsInPlace(t, s.tabSpaces); });
     case Op::Reverse:
-        return reverseText(sel);
+        return inPlace(reverseInPlace);
     case Op::HtmlTable:
         return htmlTableFromSelection(sel);
     case Op::IpToHex:
@@ -176,7 +181,7 @@ void SelectionEngine::run(int code)
                 edit_.selectAll();
             sel = edit_.selectedText();
         }
-        result = compute(code, sel, env_, settings);
+        result = compute(code, std::move(sel), env_, settings);
     } catch (const std::exception&) {
         switch (failurePolicy(code)) {
         case OnFailure::Silent:

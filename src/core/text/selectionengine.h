@@ -28,7 +28,7 @@ public:
 
     // The text operation `code` puts in place of `selection`; throws what the
     // operation throws.
-    static QString compute(int code, const QString& selection, EngineEnvironment& environment,
+    static QString compute(int code, QString selection, EngineEnvironment& environment,
                            const EngineSettings& settings);
 
     // Whether operation `code` reads the selection (and so widens an empty one

@@ -9,17 +9,45 @@
 
 namespace varnik {
 
-QString rot13(QStringView text)
+namespace {
+
+void rot13Units(const char16_t* src, char16_t* dst, qsizetype n)
 {
-    QString out(text.size(), Qt::Uninitialized);
-    const char16_t* src = text.utf16();
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
-    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+    for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = src[i];
         const char16_t base = c >= u'a' && c <= u'z' ? u'a' : (c >= u'A' && c <= u'Z' ? u'A' : 0);
         dst[i] = base ? char16_t(base + (c - base + 13) % 26) : c;
     }
+}
+
+} // namespace
+
+QString rot13(QStringView text)
+{
+    QString out(text.size(), Qt::Uninitialized);
+    rot13Units(text.utf16(), reinterpret_cast<char16_t*>(out.data()), text.size());
     return out;
+}
+
+void rot13InPlace(QString& text)
+{
+    char16_t* d = reinterpret_cast<char16_t*>(text.data());
+    rot13Units(d, d, text.size());
+}
+
+void reverseInPlace(QString& text)
+{
+    char16_t* d = reinterpret_cast<char16_t*>(text.data());
+    const qsizetype n = text.size();
+    std::reverse(d, d + n);
+    // A pair now stands low half first: put its halves back in order. Every
+    // low-high neighbour here was a high-low pair before.
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        if (QChar::isLowSurrogate(d[i]) && QChar::isHighSurrogate(d[i + 1])) {
+            std::swap(d[i], d[i + 1]);
+            ++i;
+        }
+    }
 }
 
 QString reverseText(QStringView text)

@@ -12,6 +12,9 @@ QString rot13(QStringView text);
 // The characters in reverse order (a CR LF becomes LF CR); a surrogate pair
 // stays one character.
 QString reverseText(QStringView text);
+// The same two in place: a 100 MB selection needs no second buffer.
+void rot13InPlace(QString& text);
+void reverseInPlace(QString& text);
 // "Cyber slang": each substitution ("for" -> "4", "you" -> "U"...) applied
 // when draw() < 91, then each letter a-z upper-cased when draw() < 31;
 // `draw` gives integers 0 to 99.

@@ -11,4 +11,8 @@ QString tabsToSpaces(QStringView text, int tabSpaces);
 // replaced by a tab: seven spaces with 5 give a tab and two spaces.
 QString spacesToTabs(QStringView text, int tabSpaces);
 
+// The same two in the text's own buffer.
+void tabsToSpacesInPlace(QString& text, int tabSpaces);
+void spacesToTabsInPlace(QString& text, int tabSpaces);
+
 } // namespace varnik

@@ -127,3 +127,37 @@ TEST(TabsSpaces, replaceFromTheLeftWithoutOverlap)
 
 } // namespace
 } // namespace varnik::test
+
+namespace varnik::test {
+namespace {
+
+TEST(InPlaceLineOperations, agreeWithTheCopyingOnes)
+{
+    const char* inputs[] = {"",          "a",         "a\r\nb\r\n", "a\rb\nc",   "\r\n\r\n",     "\n\r",
+                            "  x  ",     " \t a b \x01\r\n\x1f\tc  ", "   \r\nx", "\t\ta\tb\t", "\r",
+                            "a\n",       "       x\n          ",       "ab\r\n\r\ncd\n", "żółw \t\r\n  ąę"};
+    for (const char* input : inputs) {
+        const QString in = u8(input);
+        QString indented = in, trimmed = in, prefixed = in, tabs = in, spaces = in;
+        indentLinesInPlace(indented);
+        EXPECT_EQ(indented, indentLines(in)) << input;
+        trimLinesInPlace(trimmed);
+        EXPECT_EQ(trimmed, trimLines(in)) << input;
+        prefixLinesInPlace(prefixed, u"=> ");
+        EXPECT_EQ(prefixed, prefixLines(in, u"=> ")) << input;
+        tabsToSpacesInPlace(tabs, 3);
+        EXPECT_EQ(tabs, tabsToSpaces(in, 3)) << input;
+        spacesToTabsInPlace(spaces, 2);
+        EXPECT_EQ(spaces, spacesToTabs(in, 2)) << input;
+    }
+}
+
+TEST(InPlaceLineOperations, prefixMayComeFromTheTextItself)
+{
+    QString text = u8("ab\ncd");
+    prefixLinesInPlace(text, QStringView(text).first(2));
+    EXPECT_EQ(text, u8("abab\r\nabcd\r\n"));
+}
+
+} // namespace
+} // namespace varnik::test

@@ -1,4 +1,5 @@
 #include "core/app/error.h"
+#include "core/text/caseoperations.h"
 #include "core/text/stringtransforms.h"
 #include "core/text/urlcoding.h"
 
@@ -156,6 +157,49 @@ TEST(UrlCoding, roundTrip)
     const QString legacy = u8("Zażółć gęślą jaźń + 100% €\r\n\t\"<>\"");
     const TextEncoding cp1250 = TextEncoding::codePage();
     EXPECT_EQ(urlDecode(urlEncode(legacy, cp1250), cp1250), legacy);
+}
+
+} // namespace
+} // namespace varnik::test
+
+namespace varnik::test {
+namespace {
+
+TEST(InPlaceVariants, agreeWithTheCopyingOnes)
+{
+    const QChar hi(0xD83D), lo(0xDE00);
+    const QString inputs[] = {
+        u8("Zażółć GĘŚLĄ jaźń 😀 ab\r\n"),
+        QString() + hi + lo + hi + lo,
+        QString() + lo + hi,           // halves in the wrong order stay single
+        QString() + hi + lo + hi,      // a pair and a lone high half
+        QString() + lo + hi + lo,      // a lone low half and a pair
+        QString() + hi,
+        QString(),
+        u8("ſ ß ﬁ İ ǅ"),
+    };
+    for (const QString& in : inputs) {
+        QString r = in, u = in, l = in, i = in, t = in;
+        reverseInPlace(r);
+        EXPECT_EQ(r, reverseText(in)) << in.size();
+        toUpperCaseInPlace(u);
+        EXPECT_EQ(u, toUpperCase(in));
+        toLowerCaseInPlace(l);
+        EXPECT_EQ(l, toLowerCase(in));
+        invertCaseInPlace(i);
+        EXPECT_EQ(i, invertCase(in));
+        rot13InPlace(t);
+        EXPECT_EQ(t, rot13(in));
+    }
+}
+
+TEST(InPlaceVariants, leaveSharedCopiesAlone)
+{
+    const QString original = u8("abc");
+    QString copy = original;
+    toUpperCaseInPlace(copy);
+    EXPECT_EQ(original, u8("abc"));
+    EXPECT_EQ(copy, u8("ABC"));
 }
 
 } // namespace
