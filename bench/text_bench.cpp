@@ -68,8 +68,7 @@ const QString& document()
     return text;
 }
 
-template <QString (*op)(QStringView)>
-void runOperation(benchmark::State& state)
+template <QString (*op)(QStringView)> void runOperation(benchmark::State& state)
 {
     const QString& text = document();
     for (auto _ : state) {
@@ -82,8 +81,7 @@ void runOperation(benchmark::State& state)
 
 // The operations as the engine runs them: in the buffer of the selection text
 // it already holds.
-template <void (*op)(QString&)>
-void runInPlace(benchmark::State& state)
+template <void (*op)(QString&)> void runInPlace(benchmark::State& state)
 {
     const QString& text = document();
     for (auto _ : state) {
@@ -97,8 +95,14 @@ void runInPlace(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.size() * 2);
 }
 
-QString tabsToFiveSpaces(QStringView text) { return tabsToSpaces(text, 5); }
-void tabsToFiveSpacesInPlace(QString& text) { tabsToSpacesInPlace(text, 5); }
+QString tabsToFiveSpaces(QStringView text)
+{
+    return tabsToSpaces(text, 5);
+}
+void tabsToFiveSpacesInPlace(QString& text)
+{
+    tabsToSpacesInPlace(text, 5);
+}
 
 // The whole command on the in-memory document: take the selection, compute,
 // put the result back.
@@ -124,8 +128,14 @@ BENCHMARK(runOperation<trimLines>)->Name("Trim")->Unit(benchmark::kMillisecond)-
 BENCHMARK(runOperation<tabsToFiveSpaces>)->Name("TabsToSpaces")->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(runOperation<reverseText>)->Name("Reverse")->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(runInPlace<rot13InPlace>)->Name("ROT13InPlace")->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(runInPlace<toUpperCaseInPlace>)->Name("UpperCaseInPlace")->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(runInPlace<indentLinesInPlace>)->Name("IndentInPlace")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(runInPlace<toUpperCaseInPlace>)
+    ->Name("UpperCaseInPlace")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK(runInPlace<indentLinesInPlace>)
+    ->Name("IndentInPlace")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 BENCHMARK(runInPlace<trimLinesInPlace>)->Name("TrimInPlace")->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(runInPlace<tabsToFiveSpacesInPlace>)
     ->Name("TabsToSpacesInPlace")

@@ -21,8 +21,7 @@ char32_t mapCase(char32_t c, CaseMode mode)
 }
 
 // `dst` may be `src`: each position is read before it is written.
-template <CaseMode mode>
-void mapUnits(const char16_t* src, char16_t* dst, qsizetype n)
+template <CaseMode mode> void mapUnits(const char16_t* src, char16_t* dst, qsizetype n)
 {
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = src[i];
@@ -56,16 +55,14 @@ void mapUnits(const char16_t* src, char16_t* dst, qsizetype n)
     }
 }
 
-template <CaseMode mode>
-QString mapText(QStringView text)
+template <CaseMode mode> QString mapText(QStringView text)
 {
     QString out(text.size(), Qt::Uninitialized);
     mapUnits<mode>(text.utf16(), reinterpret_cast<char16_t*>(out.data()), text.size());
     return out;
 }
 
-template <CaseMode mode>
-void mapInPlace(QString& text)
+template <CaseMode mode> void mapInPlace(QString& text)
 {
     char16_t* d = reinterpret_cast<char16_t*>(text.data());
     mapUnits<mode>(d, d, text.size());
@@ -73,11 +70,29 @@ void mapInPlace(QString& text)
 
 } // namespace
 
-QString toUpperCase(QStringView text) { return mapText<CaseMode::Upper>(text); }
-QString toLowerCase(QStringView text) { return mapText<CaseMode::Lower>(text); }
-QString invertCase(QStringView text) { return mapText<CaseMode::Invert>(text); }
-void toUpperCaseInPlace(QString& text) { mapInPlace<CaseMode::Upper>(text); }
-void toLowerCaseInPlace(QString& text) { mapInPlace<CaseMode::Lower>(text); }
-void invertCaseInPlace(QString& text) { mapInPlace<CaseMode::Invert>(text); }
+QString toUpperCase(QStringView text)
+{
+    return mapText<CaseMode::Upper>(text);
+}
+QString toLowerCase(QStringView text)
+{
+    return mapText<CaseMode::Lower>(text);
+}
+QString invertCase(QStringView text)
+{
+    return mapText<CaseMode::Invert>(text);
+}
+void toUpperCaseInPlace(QString& text)
+{
+    mapInPlace<CaseMode::Upper>(text);
+}
+void toLowerCaseInPlace(QString& text)
+{
+    mapInPlace<CaseMode::Lower>(text);
+}
+void invertCaseInPlace(QString& text)
+{
+    mapInPlace<CaseMode::Invert>(text);
+}
 
 } // namespace varnik

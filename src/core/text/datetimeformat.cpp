@@ -17,18 +17,22 @@ QStringList nameList(std::initializer_list<const char16_t*> names)
 } // namespace
 
 DateTimeLocale::DateTimeLocale()
-    : shortMonthNames(nameList({u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun", u"Jul", u"Aug", u"Sep", u"Oct",
-                                u"Nov", u"Dec"})),
-      longMonthNames(nameList({u"January", u"February", u"March", u"April", u"May", u"June", u"July", u"August",
-                               u"September", u"October", u"November", u"December"})),
+    : shortMonthNames(nameList(
+          {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun", u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"})),
+      longMonthNames(nameList({u"January", u"February", u"March", u"April", u"May", u"June", u"July",
+                               u"August", u"September", u"October", u"November", u"December"})),
       shortDayNames(nameList({u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"})),
-      longDayNames(nameList({u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday"}))
+      longDayNames(
+          nameList({u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday"}))
 {
 }
 
 namespace {
 
-bool isAsciiLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
 
 bool startsWithNoCase(QStringView s, qsizetype at, QStringView what)
 {
@@ -116,7 +120,9 @@ QString translateQtFormat(const QString& f, bool timeFormat, QChar separator, QC
 
 class Formatter {
 public:
-    Formatter(QDate date, QTime time, const DateTimeLocale& locale) : date_(date), time_(time), loc_(locale) {}
+    Formatter(QDate date, QTime time, const DateTimeLocale& locale) : date_(date), time_(time), loc_(locale)
+    {
+    }
 
     void append(QStringView f)
     {
@@ -359,8 +365,10 @@ DateTimeLocale DateTimeLocale::fromLocale(const QLocale& locale)
     l.dateSeparator = firstSeparator(shortDate, u'/');
     l.timeSeparator = firstSeparator(longTime, u':');
     l.shortDateFormat = translateQtFormat(shortDate, false, l.dateSeparator, u'/');
-    l.longDateFormat = translateQtFormat(locale.dateFormat(QLocale::LongFormat), false, l.dateSeparator, u'/');
-    l.shortTimeFormat = translateQtFormat(locale.timeFormat(QLocale::ShortFormat), true, l.timeSeparator, u':');
+    l.longDateFormat =
+        translateQtFormat(locale.dateFormat(QLocale::LongFormat), false, l.dateSeparator, u'/');
+    l.shortTimeFormat =
+        translateQtFormat(locale.timeFormat(QLocale::ShortFormat), true, l.timeSeparator, u':');
     l.longTimeFormat = translateQtFormat(longTime, true, l.timeSeparator, u':');
     l.amText = locale.amText();
     l.pmText = locale.pmText();

@@ -4,6 +4,9 @@
 
 namespace varnik {
 
-int EngineEnvironment::randomPercent() { return static_cast<int>(QRandomGenerator::global()->bounded(100)); }
+int EngineEnvironment::randomPercent()
+{
+    return static_cast<int>(QRandomGenerator::global()->bounded(100));
+}
 
 } // namespace varnik

@@ -13,8 +13,8 @@ namespace varnik {
 
 // The settings the text commands read.
 struct EngineSettings {
-    int tabSpaces = 5;       // TabSpaces
-    bool selectStay = true;  // SelectStay
+    int tabSpaces = 5;                        // TabSpaces
+    bool selectStay = true;                   // SelectStay
     QString dateFormat = QStringLiteral("c"); // DateFormat
     QChar decimalSeparator = u'.';
     DateTimeLocale locale;

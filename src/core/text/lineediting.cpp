@@ -107,9 +107,15 @@ qsizetype findPartner(const TextEdit& edit, qsizetype from, QChar bracket, QChar
 
 } // namespace
 
-void deleteLine(TextEdit& edit) { removeCaretLine(edit, true); }
+void deleteLine(TextEdit& edit)
+{
+    removeCaretLine(edit, true);
+}
 
-void clearLine(TextEdit& edit) { removeCaretLine(edit, false); }
+void clearLine(TextEdit& edit)
+{
+    removeCaretLine(edit, false);
+}
 
 void selectToBracket(TextEdit& edit)
 {

@@ -18,8 +18,7 @@ qsizetype lineBreakBound(QStringView text)
     return n;
 }
 
-template <typename F>
-QString mapLines(QStringView text, qsizetype extraPerLine, F&& f)
+template <typename F> QString mapLines(QStringView text, qsizetype extraPerLine, F&& f)
 {
     QString out;
     if (text.isEmpty())
@@ -78,7 +77,10 @@ QString suffixLines(QStringView text, QStringView suffix)
     });
 }
 
-QString dashList(QStringView text) { return prefixLines(text, u"- "); }
+QString dashList(QStringView text)
+{
+    return prefixLines(text, u"- ");
+}
 
 QString numberedList(QStringView text)
 {
@@ -151,7 +153,10 @@ void prefixLinesInPlace(QString& text, QStringView prefixView)
     }
 }
 
-void indentLinesInPlace(QString& text) { prefixLinesInPlace(text, u" "); }
+void indentLinesInPlace(QString& text)
+{
+    prefixLinesInPlace(text, u" ");
+}
 
 void trimLinesInPlace(QString& text)
 {

@@ -8,8 +8,7 @@ namespace varnik {
 // Calls f(line, index) for every line of `text`. A line ends at CR LF, a lone
 // CR or a lone LF; a final line break does not start another line, and an
 // empty text has no lines.
-template <typename F>
-void forEachLine(QStringView text, F&& f)
+template <typename F> void forEachLine(QStringView text, F&& f)
 {
     const QChar* d = text.data();
     const qsizetype n = text.size();

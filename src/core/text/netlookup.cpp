@@ -7,8 +7,7 @@ namespace varnik {
 
 namespace {
 
-template <typename F>
-QString mapTrimmedLines(QStringView text, F&& f)
+template <typename F> QString mapTrimmedLines(QStringView text, F&& f)
 {
     QString out;
     forEachLine(text, [&](QStringView line, qsizetype) {

@@ -68,8 +68,14 @@ QString hexDigits(qint32 value)
 
 namespace {
 
-bool isBinaryRunChar(QChar c) { return c == u'-' || c == u'0' || c == u'1'; }
-bool isDecimalRunChar(QChar c) { return c == u'-' || (c >= u'0' && c <= u'9'); }
+bool isBinaryRunChar(QChar c)
+{
+    return c == u'-' || c == u'0' || c == u'1';
+}
+bool isDecimalRunChar(QChar c)
+{
+    return c == u'-' || (c >= u'0' && c <= u'9');
+}
 bool isHexRunChar(QChar c)
 {
     return c == u'-' || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
@@ -79,12 +85,14 @@ bool isHexRunChar(QChar c)
 
 QString binRunsToDecimal(QStringView text)
 {
-    return convertRuns(text, isBinaryRunChar, [](QStringView run) { return QString::number(binaryValue(run)); });
+    return convertRuns(text, isBinaryRunChar,
+                       [](QStringView run) { return QString::number(binaryValue(run)); });
 }
 
 QString decimalRunsToBinary(QStringView text)
 {
-    return convertRuns(text, isDecimalRunChar, [](QStringView run) { return binaryDigits(parseInteger(run)); });
+    return convertRuns(text, isDecimalRunChar,
+                       [](QStringView run) { return binaryDigits(parseInteger(run)); });
 }
 
 QString hexRunsToDecimal(QStringView text)

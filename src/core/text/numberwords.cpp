@@ -19,11 +19,12 @@ struct WordTable {
 
 // These spellings are the program's own and are kept as they are.
 constexpr WordTable polish{
-    {u" zero", u" jeden", u" dwa", u" trzy", u" cztery", u" pięć", u" sześć", u" siedem", u" osiem", u" dziewięć"},
-    {u" dziesięć", u" jedenaście", u" dwanaście", u" trzynaście", u" czternaście", u" piętnaście", u" szesnascie",
-     u" siedemnaście", u" osiemnaście", u" dziewiętnaście"},
-    {u"", u" dziesięć", u" dwadzieścia", u" trzydzieści", u" czterdzieści", u" pięćdziesiąt", u" sześćdziesiąt",
-     u" siedemdziesiąt", u" osiemdziesiąt", u" dziewięćdziesiąt"},
+    {u" zero", u" jeden", u" dwa", u" trzy", u" cztery", u" pięć", u" sześć", u" siedem", u" osiem",
+     u" dziewięć"},
+    {u" dziesięć", u" jedenaście", u" dwanaście", u" trzynaście", u" czternaście", u" piętnaście",
+     u" szesnascie", u" siedemnaście", u" osiemnaście", u" dziewiętnaście"},
+    {u"", u" dziesięć", u" dwadzieścia", u" trzydzieści", u" czterdzieści", u" pięćdziesiąt",
+     u" sześćdziesiąt", u" siedemdziesiąt", u" osiemdziesiąt", u" dziewięćdziesiąt"},
     {u"", u" sto", u" dwieście", u" trzysta", u" czterysta", u" pięćset", u" sześćset", u" siedemset",
      u" osiemset", u" dziewięćset"},
     {u"", u" tysiąc", u" tysiące", u" tysięcy"},
@@ -34,7 +35,8 @@ constexpr WordTable english{
     {u" zero", u" one", u" two", u" three", u" four", u" five", u" six", u" seven", u" eight", u" nine"},
     {u" ten", u" eleven", u" twelve", u" thirteen", u" fourteen", u" fifteen", u" sixteen", u" seventeen",
      u" eighteen", u" nineteen"},
-    {u"", u" ten", u" twenty", u" thirty", u" forty", u" fifty", u" sixty", u" seventy", u" eighty", u" ninety"},
+    {u"", u" ten", u" twenty", u" thirty", u" forty", u" fifty", u" sixty", u" seventy", u" eighty",
+     u" ninety"},
     {u"", u" one hundred", u" two hundred", u" three hundred", u" four hundred", u" five hundred",
      u" six hundred", u" seven hundred", u" eight hundred", u" nine hundred"},
     {u"", u" thausend", u" thausends", u" thausends"},

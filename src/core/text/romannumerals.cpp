@@ -13,14 +13,15 @@ QString numberToRoman(qint32 number)
         return QStringLiteral("Too Big");
     if (number == 0)
         return {};
-    static constexpr std::array<const char*, 10> patterns{"", "x", "xx", "xxx", "xy", "y", "yx", "yxx", "yxxx", "xz"};
+    static constexpr std::array<const char*, 10> patterns{"",  "x",  "xx",  "xxx",  "xy",
+                                                          "y", "yx", "yxx", "yxxx", "xz"};
     static constexpr std::array<std::array<char16_t, 3>, 7> letters{{{u'I', u'V', u'X'},
-                                                                    {u'X', u'L', u'C'},
-                                                                    {u'C', u'D', u'M'},
-                                                                    {u'M', u'v', u'x'},
-                                                                    {u'x', u'l', u'c'},
-                                                                    {u'c', u'd', u'm'},
-                                                                    {u'm', u'?', u'!'}}};
+                                                                     {u'X', u'L', u'C'},
+                                                                     {u'C', u'D', u'M'},
+                                                                     {u'M', u'v', u'x'},
+                                                                     {u'x', u'l', u'c'},
+                                                                     {u'c', u'd', u'm'},
+                                                                     {u'm', u'?', u'!'}}};
     QString out;
     for (qsizetype i = 0; i < digits.size(); ++i) {
         const auto place = static_cast<size_t>(digits.size() - 1 - i);

@@ -25,7 +25,8 @@ void numberToWordsCommand(TextEdit& edit, MessageSink& messages, WordsLanguage l
         parseInteger(text); // throws the integer error
     }
     if (number <= -1000000000 || number >= 1000000000) {
-        messages.message(QStringLiteral("Sorry - number must be < 1000000000!"), MessageKind::Error, Buttons::OK);
+        messages.message(QStringLiteral("Sorry - number must be < 1000000000!"), MessageKind::Error,
+                         Buttons::OK);
         return;
     }
     edit.replaceSelection(numberToWords(number, language));
@@ -59,7 +60,8 @@ std::optional<Rgb> colourFromSelection(const QString& selection)
     else if (s.startsWith(u"0x"))
         s = s.sliced(2);
     const auto v = static_cast<quint32>(hexValue(s));
-    return Rgb{static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF)};
+    return Rgb{static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+               static_cast<int>(v & 0xFF)};
 }
 
 QString colourHexText(Rgb c)
@@ -71,6 +73,9 @@ QString colourHexText(Rgb c)
         .toUpper();
 }
 
-void insertColourValue(TextEdit& edit, Rgb colour) { edit.replaceSelection(colourHexText(colour)); }
+void insertColourValue(TextEdit& edit, Rgb colour)
+{
+    edit.replaceSelection(colourHexText(colour));
+}
 
 } // namespace varnik

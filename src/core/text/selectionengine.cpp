@@ -46,7 +46,7 @@ OnFailure failurePolicy(int code)
 QString failureMessage(int code)
 {
     return static_cast<Op>(code) == Op::CodesToChars ? QStringLiteral("Problem while converting to ASCII!")
-                                                      : QStringLiteral("Number is too big for conversion!");
+                                                     : QStringLiteral("Number is too big for conversion!");
 }
 
 // Busy cursor on; on the way out (errors included) the cursor back and the

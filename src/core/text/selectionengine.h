@@ -42,7 +42,8 @@ private:
 };
 
 // The same, for callers that want a single call.
-inline void runSelectionOperation(int code, TextEdit& edit, EngineEnvironment& environment, MessageSink& messages)
+inline void runSelectionOperation(int code, TextEdit& edit, EngineEnvironment& environment,
+                                  MessageSink& messages)
 {
     SelectionEngine(edit, environment, messages).run(code);
 }

@@ -73,7 +73,10 @@ QString reverseText(QStringView text)
 
 namespace {
 
-char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; }
+char16_t asciiUpper(char16_t c)
+{
+    return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
+}
 
 // Every occurrence of `source` (letters compared in upper case) replaced by
 // `replacement`, left to right, never searching inserted text.

@@ -54,7 +54,8 @@ QString spacesToTabs(QStringView text, int tabSpaces)
     if (tabSpaces <= 0)
         return text.toString();
     QString out(text.size(), Qt::Uninitialized);
-    out.truncate(spacesToTabsUnits(text.utf16(), reinterpret_cast<char16_t*>(out.data()), text.size(), tabSpaces));
+    out.truncate(
+        spacesToTabsUnits(text.utf16(), reinterpret_cast<char16_t*>(out.data()), text.size(), tabSpaces));
     return out;
 }
 

@@ -73,7 +73,10 @@ TextEncoding TextEncoding::codePage(const QByteArray& name)
     return e;
 }
 
-QByteArray TextEncoding::name() const { return table_ ? table_->name : QByteArrayLiteral("UTF-8"); }
+QByteArray TextEncoding::name() const
+{
+    return table_ ? table_->name : QByteArrayLiteral("UTF-8");
+}
 
 QChar TextEncoding::charForByte(uchar byte) const
 {

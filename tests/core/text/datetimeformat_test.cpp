@@ -62,7 +62,9 @@ TEST(DateTimeFormat, twelveHourClockAroundMidnightAndNoon)
     struct Row {
         QTime time;
         const char* expected;
-    } rows[] = {{QTime(0, 30), "12:30 AM"}, {QTime(12, 0), "12:00 PM"}, {QTime(23, 59), "11:59 PM"},
+    } rows[] = {{QTime(0, 30), "12:30 AM"},
+                {QTime(12, 0), "12:00 PM"},
+                {QTime(23, 59), "11:59 PM"},
                 {QTime(1, 5), "1:05 AM"}};
     for (const auto& r : rows)
         EXPECT_EQ(formatDateTime(u"h:nn AM/PM", day, r.time, locale), u8(r.expected)) << r.expected;
@@ -94,12 +96,8 @@ TEST(DateTimeFormat, polishLocale)
 {
     const DateTimeLocale pl = DateTimeLocale::fromLocale(QLocale(QStringLiteral("pl_PL")));
     const PatternRow rows[] = {
-        {"c", "5.03.2024 14:07:09"},
-        {"dd/mm/yyyy", "05.03.2024"},
-        {"dddddd", "wtorek, 5 marca 2024"},
-        {"mmmm", "marzec"},
-        {"dddd", "wtorek"},
-        {"t", "14:07"},
+        {"c", "5.03.2024 14:07:09"}, {"dd/mm/yyyy", "05.03.2024"}, {"dddddd", "wtorek, 5 marca 2024"},
+        {"mmmm", "marzec"},          {"dddd", "wtorek"},           {"t", "14:07"},
     };
     for (const PatternRow& r : rows)
         EXPECT_EQ(formatDateTime(u8(r.pattern), day, afternoon, pl), u8(r.expected)) << r.pattern;

@@ -40,7 +40,8 @@ TEST(LineOperations, transformEachLineAndEndEveryLineWithCrLf)
     for (const LineRow& r : rows)
         EXPECT_EQ(r.op(u8(r.input)), u8(r.expected)) << r.name;
     // A NUL is an ordinary character, not the end of the text.
-    EXPECT_EQ(indentLines(QStringView(u"a\0b", 3)), QString::fromUtf16(u" a\0b\r\n", 6)) << "indent_nulIsKeptAsCharacter";
+    EXPECT_EQ(indentLines(QStringView(u"a\0b", 3)), QString::fromUtf16(u" a\0b\r\n", 6))
+        << "indent_nulIsKeptAsCharacter";
     EXPECT_TRUE(numberedList(u"1\n2\n3\n4\n5\n6\n7\n8\n9\nx").endsWith(u"\r\n10. x\r\n"));
 }
 
@@ -133,9 +134,21 @@ namespace {
 
 TEST(InPlaceLineOperations, agreeWithTheCopyingOnes)
 {
-    const char* inputs[] = {"",          "a",         "a\r\nb\r\n", "a\rb\nc",   "\r\n\r\n",     "\n\r",
-                            "  x  ",     " \t a b \x01\r\n\x1f\tc  ", "   \r\nx", "\t\ta\tb\t", "\r",
-                            "a\n",       "       x\n          ",       "ab\r\n\r\ncd\n", "żółw \t\r\n  ąę"};
+    const char* inputs[] = {"",
+                            "a",
+                            "a\r\nb\r\n",
+                            "a\rb\nc",
+                            "\r\n\r\n",
+                            "\n\r",
+                            "  x  ",
+                            " \t a b \x01\r\n\x1f\tc  ",
+                            "   \r\nx",
+                            "\t\ta\tb\t",
+                            "\r",
+                            "a\n",
+                            "       x\n          ",
+                            "ab\r\n\r\ncd\n",
+                            "żółw \t\r\n  ąę"};
     for (const char* input : inputs) {
         const QString in = u8(input);
         QString indented = in, trimmed = in, prefixed = in, tabs = in, spaces = in;

@@ -286,12 +286,9 @@ TEST(TimeConversions, unixTimeInStandardTime)
         int bias;
         const char* expected;
     } rows[] = {
-        {"0", 0, "1970-01-01 00:00:00"},
-        {"0", -60, "1970-01-01 01:00:00"},
-        {"0", 300, "1969-12-31 19:00:00"},
-        {"1700000000", 0, "2023-11-14 22:13:20"},
-        {"2147483647", 0, "2038-01-19 03:14:07"},
-        {"-2147483648", 0, "1901-12-13 20:45:52"},
+        {"0", 0, "1970-01-01 00:00:00"},          {"0", -60, "1970-01-01 01:00:00"},
+        {"0", 300, "1969-12-31 19:00:00"},        {"1700000000", 0, "2023-11-14 22:13:20"},
+        {"2147483647", 0, "2038-01-19 03:14:07"}, {"-2147483648", 0, "1901-12-13 20:45:52"},
         {"86399", 0, "1970-01-01 23:59:59"},
     };
     const DateTimeLocale locale;
@@ -345,8 +342,8 @@ TEST(IpConversions, parsesOnlyFourDecimalParts)
     struct Row {
         const char* text;
         std::optional<quint32> address;
-    } rows[] = {{"127.0.0.1", 0x7F000001u}, {"255.255.255.255", 0xFFFFFFFFu}, {"1.2.3", std::nullopt},
-                {"1.2.3.256", std::nullopt}, {"1.2.3.4 ", std::nullopt},   {"example.com", std::nullopt},
+    } rows[] = {{"127.0.0.1", 0x7F000001u},  {"255.255.255.255", 0xFFFFFFFFu}, {"1.2.3", std::nullopt},
+                {"1.2.3.256", std::nullopt}, {"1.2.3.4 ", std::nullopt},       {"example.com", std::nullopt},
                 {"0001.2.3.4", std::nullopt}};
     for (const auto& r : rows) {
         quint32 a = 0;
@@ -375,7 +372,8 @@ TEST(Statistics, summarisesTheNumbersOfAList)
         {"-0.000000001", u'.', "cnt=1 sum=0.00000000 avg=0.00000000 max=0.00000000 min=0.00000000"},
     };
     for (const auto& r : rows) {
-        EXPECT_EQ(numberStatistics(u8(r.input), r.separator), u8(r.input) + u8("\r\n") + u8(r.line)) << r.input;
+        EXPECT_EQ(numberStatistics(u8(r.input), r.separator), u8(r.input) + u8("\r\n") + u8(r.line))
+            << r.input;
     }
 }
 

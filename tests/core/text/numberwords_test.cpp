@@ -31,7 +31,8 @@ TEST(NumberWords, englishSpellingsAndForms)
         {1000000, " one milion"},
         {1000001, " one milion one"},
         {2003000, " two milions three thausends"},
-        {999999999, " nine hundred ninety nine milions nine hundred ninety nine thausends nine hundred ninety nine"},
+        {999999999,
+         " nine hundred ninety nine milions nine hundred ninety nine thausends nine hundred ninety nine"},
         {-5, "minus five"},
         {-1000, "minus one thausend"},
     };
@@ -68,7 +69,8 @@ TEST(NumberWords, polishSpellingsAndForms)
 
 TEST(NumberWords, refusesOneThousandMillionAndMore)
 {
-    for (qint32 n : {1000000000, -1000000000, std::numeric_limits<qint32>::max(), std::numeric_limits<qint32>::min()}) {
+    for (qint32 n :
+         {1000000000, -1000000000, std::numeric_limits<qint32>::max(), std::numeric_limits<qint32>::min()}) {
         try {
             numberToWords(n, WordsLanguage::English);
             ADD_FAILURE() << n;
@@ -108,9 +110,19 @@ TEST(RomanNumerals, toNumber)
         const char* roman;
         qint64 n;
     } rows[] = {
-        {"MMXXIV", 2024}, {"MCMXCIV", 1994}, {"XIV", 14},       {"IIX", 10}, {"", 0},   {"ABC", -1},
-        {"Mv", 4000},     {"mcm", 1900000},  {"?", 5000000},    {"!", 10000000},        {"X I", -1},
-        {"iv", -1},       {"MMMDCCCLXXXVIII", 3888},
+        {"MMXXIV", 2024},
+        {"MCMXCIV", 1994},
+        {"XIV", 14},
+        {"IIX", 10},
+        {"", 0},
+        {"ABC", -1},
+        {"Mv", 4000},
+        {"mcm", 1900000},
+        {"?", 5000000},
+        {"!", 10000000},
+        {"X I", -1},
+        {"iv", -1},
+        {"MMMDCCCLXXXVIII", 3888},
     };
     for (const auto& r : rows)
         EXPECT_EQ(romanToNumber(u8(r.roman)), r.n) << r.roman;

@@ -78,7 +78,8 @@ TEST(InsertCommands, dateGoesBeforeTheSelectedText)
     struct Row {
         const char* format;
         const char* expected;
-    } rows[] = {{"c", "3/5/2024xy"}, {"yyyy-mm-dd", "2024-03-05xy"}, {"dddd", "Tuesdayxy"}, {"", "3/5/2024xy"}};
+    } rows[] = {
+        {"c", "3/5/2024xy"}, {"yyyy-mm-dd", "2024-03-05xy"}, {"dddd", "Tuesdayxy"}, {"", "3/5/2024xy"}};
     for (const auto& r : rows) {
         PlainTextBuffer edit(u8("xy"));
         edit.setSelection(0, 1);
@@ -94,9 +95,15 @@ TEST(InsertCommands, colourFromSelection)
         const char* selection;
         std::optional<Rgb> colour;
     } rows[] = {
-        {"#ff8000", Rgb{255, 128, 0}},   {"$FF8000", Rgb{255, 128, 0}}, {"0xff8000", Rgb{255, 128, 0}},
-        {"  ff8000\r\n", Rgb{255, 128, 0}}, {"#fff", Rgb{0, 15, 255}},   {"zz", Rgb{0, 0, 0}},
-        {"0Xff8000", Rgb{0, 0, 0}},       {"#123456789", Rgb{0x45, 0x67, 0x89}}, {"", std::nullopt},
+        {"#ff8000", Rgb{255, 128, 0}},
+        {"$FF8000", Rgb{255, 128, 0}},
+        {"0xff8000", Rgb{255, 128, 0}},
+        {"  ff8000\r\n", Rgb{255, 128, 0}},
+        {"#fff", Rgb{0, 15, 255}},
+        {"zz", Rgb{0, 0, 0}},
+        {"0Xff8000", Rgb{0, 0, 0}},
+        {"#123456789", Rgb{0x45, 0x67, 0x89}},
+        {"", std::nullopt},
     };
     for (const auto& r : rows)
         EXPECT_EQ(colourFromSelection(u8(r.selection)), r.colour) << r.selection;
@@ -137,9 +144,9 @@ TEST(NetLookup, addressesLineByLine)
     env.names[0x7F000001u] = u8("localhost");
     EXPECT_EQ(ipsToHosts(u8("127.0.0.1\r\n\r\n10.0.0.300\r\n8.8.8.8"), env),
               u8("127.0.0.1 is localhost\r\n\r\n10.0.0.300 not resolved\r\n8.8.8.8 not resolved\r\n"));
-    const std::vector<QString> status{u8("Resolving IP 127.0.0.1 ..."), u8("Done."),
+    const std::vector<QString> status{u8("Resolving IP 127.0.0.1 ..."),  u8("Done."),
                                       u8("Resolving IP 10.0.0.300 ..."), u8("IP not resolved"),
-                                      u8("Resolving IP 8.8.8.8 ..."), u8("IP not resolved")};
+                                      u8("Resolving IP 8.8.8.8 ..."),    u8("IP not resolved")};
     EXPECT_EQ(env.statusTexts, status);
     EXPECT_EQ(env.timeouts.size(), 2u); // no lookup for a text that is no address
 }

@@ -15,7 +15,11 @@ TEST(Rot13, rotatesAsciiLettersOnly)
     struct Row {
         const char* in;
         const char* out;
-    } rows[] = {{"abc", "nop"}, {"Hello, World!", "Uryyb, Jbeyq!"}, {"nN zZ", "aA mM"}, {"ąż 123", "ąż 123"}, {"", ""}};
+    } rows[] = {{"abc", "nop"},
+                {"Hello, World!", "Uryyb, Jbeyq!"},
+                {"nN zZ", "aA mM"},
+                {"ąż 123", "ąż 123"},
+                {"", ""}};
     for (const auto& r : rows)
         EXPECT_EQ(rot13(u8(r.in)), u8(r.out)) << r.in;
     const QString mixed = u8("Zażółć GĘŚLĄ jaźń\r\n\t~!@#");
@@ -27,7 +31,8 @@ TEST(Reverse, reversesCharacters)
     struct Row {
         const char* in;
         const char* out;
-    } rows[] = {{"abc", "cba"}, {"ab\r\ncd", "dc\n\rba"}, {"a", "a"}, {"", ""}, {"a😀b", "b😀a"}, {"żółw", "włóż"}};
+    } rows[] = {{"abc", "cba"}, {"ab\r\ncd", "dc\n\rba"}, {"a", "a"},
+                {"", ""},       {"a😀b", "b😀a"},           {"żółw", "włóż"}};
     for (const auto& r : rows)
         EXPECT_EQ(reverseText(u8(r.in)), u8(r.out)) << r.in;
 }
@@ -79,8 +84,9 @@ TEST(HtmlTable, skeletonOfRowsAndCells)
         bool throws;
         qsizetype cells; // -1: not checked
     } rows[] = {
-        {"0,3", false, 0},      {"3,0", false, 0}, {"-1,-1", false, 0}, {"1,1,9", false, 1}, {" 2, 2", false, 4},
-        {"3", true, -1},        {"a,b", true, -1}, {"2,", true, -1},    {"", true, -1},
+        {"0,3", false, 0},           {"3,0", false, 0},   {"-1,-1", false, 0},
+        {"1,1,9", false, 1},         {" 2, 2", false, 4}, {"3", true, -1},
+        {"a,b", true, -1},           {"2,", true, -1},    {"", true, -1},
         {"100000,100000", true, -1},
     };
     for (const auto& r : rows) {
@@ -171,9 +177,9 @@ TEST(InPlaceVariants, agreeWithTheCopyingOnes)
     const QString inputs[] = {
         u8("Zażółć GĘŚLĄ jaźń 😀 ab\r\n"),
         QString() + hi + lo + hi + lo,
-        QString() + lo + hi,           // halves in the wrong order stay single
-        QString() + hi + lo + hi,      // a pair and a lone high half
-        QString() + lo + hi + lo,      // a lone low half and a pair
+        QString() + lo + hi,      // halves in the wrong order stay single
+        QString() + hi + lo + hi, // a pair and a lone high half
+        QString() + lo + hi + lo, // a lone low half and a pair
         QString() + hi,
         QString(),
         u8("ſ ß ﬁ İ ǅ"),

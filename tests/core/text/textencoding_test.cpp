@@ -21,7 +21,8 @@ TEST(TextEncoding, codePageMapsEveryByteBothWays)
     struct Row {
         uchar byte;
         char16_t ch;
-    } rows[] = {{0x41, u'A'}, {0x80, u'€'}, {0xB9, u'ą'}, {0xEA, u'ę'}, {0x8C, u'Ś'}, {0xA3, u'Ł'}, {0x81, 0x81}};
+    } rows[] = {{0x41, u'A'}, {0x80, u'€'}, {0xB9, u'ą'}, {0xEA, u'ę'},
+                {0x8C, u'Ś'}, {0xA3, u'Ł'}, {0x81, 0x81}};
     for (const auto& r : rows) {
         EXPECT_EQ(cp1250.charForByte(r.byte), QChar(r.ch)) << int(r.byte);
         EXPECT_EQ(cp1250.byteForChar(QChar(r.ch)), r.byte) << int(r.byte);
@@ -47,8 +48,14 @@ TEST(TextEncoding, utf8RefusesBrokenBytesAndLoneSurrogates)
     struct Row {
         const char* bytes;
         bool valid;
-    } rows[] = {{"abc", true}, {"\xc4\x85", true}, {"\xc4", false}, {"\x85", false}, {"\xc0\x80", false},
-                {"\xed\xa0\x80", false}, {"\xf4\x90\x80\x80", false}, {"\xff", false}};
+    } rows[] = {{"abc", true},
+                {"\xc4\x85", true},
+                {"\xc4", false},
+                {"\x85", false},
+                {"\xc0\x80", false},
+                {"\xed\xa0\x80", false},
+                {"\xf4\x90\x80\x80", false},
+                {"\xff", false}};
     for (const auto& r : rows) {
         QString text;
         EXPECT_EQ(utf8.decode(QByteArray(r.bytes), text), r.valid) << r.bytes;

@@ -15,7 +15,10 @@
 namespace varnik::test {
 
 // Literal from UTF-8 test text.
-inline QString u8(const char* s) { return QString::fromUtf8(s); }
+inline QString u8(const char* s)
+{
+    return QString::fromUtf8(s);
+}
 
 // Everything a command could ask of the outside, preset by the test.
 class FakeEnvironment : public EngineEnvironment {
