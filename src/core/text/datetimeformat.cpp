@@ -195,6 +195,13 @@ private:
     {
         const qsizetype n = f.size();
         char16_t lastToken = u' ';
+        // Whether month names take their after-day form; looked up once per pattern.
+        int dayNumber = -1;
+        const auto afterDay = [&] {
+            if (dayNumber < 0)
+                dayNumber = hasDayNumber(f) ? 1 : 0;
+            return dayNumber == 1;
+        };
         qsizetype i = 0;
         while (i < n) {
             const QChar starter = f[i++];
@@ -227,7 +234,7 @@ private:
                     number(date_.month(), static_cast<int>(c));
                 else if (c == 3)
                     name(loc_.shortMonthNames, date_.month() - 1);
-                else if (!loc_.longMonthNamesAfterDay.isEmpty() && hasDayNumber(f))
+                else if (!loc_.longMonthNamesAfterDay.isEmpty() && afterDay())
                     name(loc_.longMonthNamesAfterDay, date_.month() - 1);
                 else
                     name(loc_.longMonthNames, date_.month() - 1);

@@ -148,7 +148,8 @@ void prefixLinesInPlace(QString& text, QStringView prefixView)
         w -= len;
         std::memmove(d + w, d + start, static_cast<size_t>(len) * sizeof(char16_t));
         w -= p;
-        std::memcpy(d + w, pre, static_cast<size_t>(p) * sizeof(char16_t));
+        if (p > 0)
+            std::memcpy(d + w, pre, static_cast<size_t>(p) * sizeof(char16_t));
         r = start;
     }
 }

@@ -50,6 +50,12 @@ void insertDateValue(TextEdit& edit, QDate date, const QString& dateFormat, cons
         edit.setSelection(edit.selectionStart(), 0);
 }
 
+void insertDateValue(TextEdit& edit, QDate date, const EngineEnvironment& environment)
+{
+    const EngineSettings s = environment.settings();
+    insertDateValue(edit, date, s.dateFormat, s.locale, s.selectStay);
+}
+
 std::optional<Rgb> colourFromSelection(const QString& selection)
 {
     if (selection.isEmpty())

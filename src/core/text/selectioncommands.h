@@ -29,6 +29,8 @@ void insertCurrentUser(TextEdit& edit, EngineEnvironment& environment);
 // setting), inserted at the selection start; the selected text stays after it.
 void insertDateValue(TextEdit& edit, QDate date, const QString& dateFormat, const DateTimeLocale& locale,
                      bool selectStay);
+// The same with DateFormat, the locale and SelectStay from the environment.
+void insertDateValue(TextEdit& edit, QDate date, const EngineEnvironment& environment);
 
 struct Rgb {
     int red = 0, green = 0, blue = 0;

@@ -1,12 +1,15 @@
 #include "core/app/error.h"
 #include "core/app/plaintextbuffer.h"
 #include "core/text/baseconversion.h"
+#include "core/text/datetimeformat.h"
 #include "core/text/lineediting.h"
 #include "core/text/selectioncommands.h"
 #include "core/text/selectionengine.h"
 #include "core/text/splitcolumn.h"
 
 #include "texttestsupport.h"
+
+#include <QLocale>
 
 namespace varnik::test {
 namespace {
@@ -194,6 +197,17 @@ TEST(HostileInput, legacyDocumentBytes)
     const Outcome encoded = runCode(32, u8("ok 中"), cp1250);
     EXPECT_TRUE(encoded.threw);
     EXPECT_EQ(encoded.text, u8("ok 中"));
+}
+
+TEST(HostileInput, longDatePatternsStayLinear)
+{
+    const DateTimeLocale pl = DateTimeLocale::fromLocale(QLocale(QStringLiteral("pl_PL")));
+    QString pattern;
+    for (int i = 0; i < 200000; ++i)
+        pattern += u8("mmmm ");
+    const QString out = formatDateTime(pattern + u8("dd"), QDate(2024, 3, 5), QTime(14, 0), pl);
+    EXPECT_TRUE(out.startsWith(u8("marca marca")));
+    EXPECT_TRUE(out.endsWith(u8("marca 05")));
 }
 
 TEST(HostileInput, wordsCommandOnHugeNumbers)

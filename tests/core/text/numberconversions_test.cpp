@@ -179,7 +179,8 @@ TEST(SplitItems, collectsItemsBetweenDelimiters)
     };
     for (const auto& r : rows) {
         QStringList got;
-        for (QStringView v : splitItems(u8(r.text), u8(r.delimiter)))
+        const QString text = u8(r.text); // the items are views into it
+        for (QStringView v : splitItems(text, u8(r.delimiter)))
             got << v.toString();
         EXPECT_EQ(got, r.items) << r.text;
     }
