@@ -3,6 +3,7 @@
 #include "core/text/lines.h"
 
 #include <cstring>
+#include <vector>
 
 namespace varnik {
 
@@ -108,22 +109,18 @@ void prefixLinesInPlace(QString& text, QStringView prefixView)
         return;
     const QString prefix = prefixView.toString(); // may point into `text`
     const qsizetype n = text.size();
-    qsizetype lines = 0, breakChars = 0;
+    // Line starts, found once; the backward pass then only moves text.
+    std::vector<qsizetype> starts;
+    qsizetype contentChars = 0;
     {
-        const char16_t* d = QStringView(text).utf16();
-        for (qsizetype i = 0; i < n; ++i) {
-            if (d[i] != u'\n' && d[i] != u'\r')
-                continue;
-            ++lines;
-            ++breakChars;
-            if (d[i] == u'\r' && i + 1 < n && d[i + 1] == u'\n') {
-                ++i;
-                ++breakChars;
-            }
-        }
-        if (d[n - 1] != u'\n' && d[n - 1] != u'\r')
-            ++lines;
+        const char16_t* base = QStringView(text).utf16();
+        forEachLine(text, [&](QStringView line, qsizetype) {
+            starts.push_back(line.utf16() - base);
+            contentChars += line.size();
+        });
     }
+    const qsizetype breakChars = n - contentChars;
+    const auto lines = static_cast<qsizetype>(starts.size());
     const qsizetype p = prefix.size();
     const qsizetype size = n - breakChars + lines * (p + 2);
     text.resize(size);
@@ -131,16 +128,14 @@ void prefixLinesInPlace(QString& text, QStringView prefixView)
     const char16_t* pre = QStringView(prefix).utf16();
     // Each line's output is at least as long as its input, so writing from
     // the back never overtakes the unread text.
-    qsizetype r = n, w = size;
-    while (r > 0) {
-        qsizetype end = r;
-        if (d[r - 1] == u'\n')
-            end = r >= 2 && d[r - 2] == u'\r' ? r - 2 : r - 1;
-        else if (d[r - 1] == u'\r')
-            end = r - 1;
-        qsizetype start = end;
-        while (start > 0 && d[start - 1] != u'\n' && d[start - 1] != u'\r')
-            --start;
+    qsizetype w = size;
+    for (qsizetype k = lines - 1; k >= 0; --k) {
+        const qsizetype start = starts[static_cast<size_t>(k)];
+        qsizetype end = k + 1 < lines ? starts[static_cast<size_t>(k + 1)] : n;
+        if (d[end - 1] == u'\n')
+            end -= end - 2 >= start && d[end - 2] == u'\r' ? 2 : 1;
+        else if (d[end - 1] == u'\r')
+            end -= 1;
         const qsizetype len = end - start;
         w -= 2;
         d[w] = u'\r';
@@ -150,7 +145,6 @@ void prefixLinesInPlace(QString& text, QStringView prefixView)
         w -= p;
         if (p > 0)
             std::memcpy(d + w, pre, static_cast<size_t>(p) * sizeof(char16_t));
-        r = start;
     }
 }
 

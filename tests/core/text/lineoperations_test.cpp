@@ -58,7 +58,9 @@ TEST(Lines, countsLinesAsTheSplitSeesThem)
     struct Row {
         const char* text;
         qsizetype lines;
-    } rows[] = {{"", 0}, {"a", 1}, {"a\r\n", 1}, {"\r\n", 1}, {"a\r\nb", 2}, {"\r\r", 2}, {"\r\n\n", 2}};
+    } rows[] = {{"", 0},       {"a", 1},       {"a\r\n", 1},  {"\r\n", 1},
+                {"a\r\nb", 2}, {"\r\r", 2},    {"\r\n\n", 2}, {"a\r\nb\rc", 3},
+                {"a\r", 1},    {"a\r\r\n", 2}, {"\n\n", 2},   {"x\n\r\ny", 3}};
     for (const Row& r : rows)
         EXPECT_EQ(lineCountOf(u8(r.text)), r.lines) << r.text;
 }
