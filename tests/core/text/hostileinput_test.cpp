@@ -33,7 +33,7 @@ Outcome runCode(int code, const QString& text, const TextEncoding& encoding = Te
         o.threw = true;
     }
     o.text = edit.text();
-    for (const auto& s : sink.shown)
+    for (const auto& s : sink.messages)
         o.messages.push_back(s.text);
     return o;
 }
@@ -216,8 +216,8 @@ TEST(HostileInput, wordsCommandOnHugeNumbers)
     edit.selectAll();
     RecordingSink sink;
     numberToWordsCommand(edit, sink, WordsLanguage::English, true);
-    ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0].text, u8("Sorry - number must be < 1000000000!"));
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, u8("Sorry - number must be < 1000000000!"));
 }
 
 } // namespace

@@ -38,10 +38,10 @@ TEST(NumberToWordsCommand, replacesTheSelectedNumber)
         RecordingSink sink;
         numberToWordsCommand(edit, sink, r.language, true);
         EXPECT_EQ(edit.text(), u8(r.expected)) << r.name;
-        ASSERT_EQ(sink.shown.size(), r.message ? 1u : 0u) << r.name;
+        ASSERT_EQ(sink.messages.size(), r.message ? 1u : 0u) << r.name;
         if (r.message) {
-            EXPECT_EQ(sink.shown[0].text, u8(r.message)) << r.name;
-            EXPECT_EQ(sink.shown[0].kind, MessageKind::Error) << r.name;
+            EXPECT_EQ(sink.messages[0].text, u8(r.message)) << r.name;
+            EXPECT_EQ(sink.messages[0].kind, MessageKind::Error) << r.name;
         }
     }
 }

@@ -33,12 +33,12 @@ void runRow(const EngineRow& r)
     SelectionEngine(edit, env, sink).run(r.code);
     EXPECT_EQ(edit.text(), u8(r.expected)) << r.name;
     if (r.message) {
-        ASSERT_EQ(sink.shown.size(), 1u) << r.name;
-        EXPECT_EQ(sink.shown[0].text, u8(r.message)) << r.name;
-        EXPECT_EQ(sink.shown[0].kind, MessageKind::Error) << r.name;
-        EXPECT_EQ(sink.shown[0].buttons, Buttons::OK) << r.name;
+        ASSERT_EQ(sink.messages.size(), 1u) << r.name;
+        EXPECT_EQ(sink.messages[0].text, u8(r.message)) << r.name;
+        EXPECT_EQ(sink.messages[0].kind, MessageKind::Error) << r.name;
+        EXPECT_EQ(sink.messages[0].buttons, Buttons::OK) << r.name;
     } else {
-        EXPECT_TRUE(sink.shown.empty()) << r.name;
+        EXPECT_TRUE(sink.messages.empty()) << r.name;
     }
     EXPECT_EQ(env.busyDepth, 0) << r.name;
 }
@@ -148,7 +148,7 @@ TEST(SelectionEngine, uncaughtErrorsReachTheCallerAndLeaveTheDocument)
         EXPECT_TRUE(e.message().contains(u8("中")));
     }
     EXPECT_EQ(edit.text(), u8("a中b"));
-    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_TRUE(sink.messages.empty());
     // The closing steps ran: the cursor is back and the selection collapsed.
     EXPECT_EQ(env.busyDepth, 0);
     EXPECT_EQ(env.busyCalls, 2);

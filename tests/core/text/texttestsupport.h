@@ -4,6 +4,7 @@
 #include "contract/texteditcontract.h"
 
 #include "core/app/messagesink.h"
+#include "support/recordingsink.h"
 #include "core/text/engineenvironment.h"
 
 #include <QDateTime>
@@ -74,23 +75,6 @@ public:
         busyDepth += busy ? 1 : -1;
         ++busyCalls;
     }
-};
-
-// Records the messages a command shows and answers OK.
-class RecordingSink : public MessageSink {
-public:
-    struct Shown {
-        QString text;
-        MessageKind kind;
-        int buttons;
-    };
-    std::vector<Shown> shown;
-    int message(const QString& text, MessageKind kind, int buttons) override
-    {
-        shown.push_back({text, kind, buttons});
-        return Result::OK;
-    }
-    void errorBox(const QString& text) override { shown.push_back({text, MessageKind::Error, Buttons::OK}); }
 };
 
 } // namespace varnik::test
