@@ -5,6 +5,7 @@
 #include "core/app/plaintextbuffer.h"
 #include "core/app/settings.h"
 #include "cli/applyoptions.h"
+#include "core/text/engineenvironment.h"
 
 #include <QString>
 #include <functional>
@@ -18,6 +19,8 @@ struct ApplyContext {
     DocumentEncoding& encoding;
     Settings& settings;
     MessageSink& messages;
+    EngineEnvironment& environment;
+    QChar decimalSeparator;
     const ApplyOptions& options;
     // A command that opens a new document (Split column) puts its text here;
     // that document is then the output.

@@ -1,23 +1,68 @@
 // The commands the headless mode runs, each through the same core function as
-// its menu item.
+// its menu item; the answers of a command's dialog come from --field.
 #include "cli/applycommand.h"
 
+#include "core/app/documentcommands.h"
+#include "core/text/lineediting.h"
+#include "core/text/selectioncommands.h"
+#include "core/text/splitcolumn.h"
+
+#include <QDate>
 #include <QMap>
 
 namespace varnik::cli {
 
 namespace {
 
-QMap<QString, ApplyHandler> buildCommands()
+// Commands whose window asks something first.
+QMap<QString, ApplyHandler> buildDialogCommands()
 {
     QMap<QString, ApplyHandler> c;
-    c.insert(QStringLiteral("Selectall1"), [](ApplyContext& ctx) { ctx.document.selectAll(); });
+    c.insert(QStringLiteral("Splitcolumn1"), [](ApplyContext& ctx) {
+        bool ok = false;
+        const int column = ctx.field(QStringLiteral("column")).toInt(&ok);
+        if (!ok)
+            throw UsageError{QStringLiteral("--field column needs a number")};
+        ctx.newDocument = splitColumn(splitColumnSource(ctx.document), column, ctx.field(QStringLiteral("separator")));
+    });
+    c.insert(QStringLiteral("Date1"), [](ApplyContext& ctx) {
+        const QDate date = QDate::fromString(ctx.field(QStringLiteral("date")), Qt::ISODate);
+        if (!date.isValid())
+            throw UsageError{QStringLiteral("--field date needs YYYY-MM-DD")};
+        insertDateValue(ctx.document, date, ctx.environment);
+    });
+    c.insert(QStringLiteral("HEXvaluecolor1"), [](ApplyContext& ctx) {
+        const auto colour = colourFromSelection(ctx.field(QStringLiteral("color")));
+        if (!colour)
+            throw UsageError{QStringLiteral("--field color needs #RRGGBB")};
+        insertColourValue(ctx.document, *colour);
+    });
     return c;
 }
 
-const QMap<QString, ApplyHandler>& commands()
+const QMap<QString, ApplyHandler>& dialogCommands()
 {
-    static const QMap<QString, ApplyHandler> table = buildCommands();
+    static const QMap<QString, ApplyHandler> table = buildDialogCommands();
+    return table;
+}
+
+// Every command of the shared registry, run on the headless document.
+QMap<QString, ApplyHandler> buildDocumentCommands()
+{
+    QMap<QString, ApplyHandler> c;
+    for (const QString& id : documentCommandIds()) {
+        const DocumentCommand* command = findDocumentCommand(id);
+        c.insert(id, [command](ApplyContext& ctx) {
+            DocumentCommandContext dc{ctx.document, ctx.messages, ctx.environment, ctx.decimalSeparator};
+            (*command)(dc);
+        });
+    }
+    return c;
+}
+
+const QMap<QString, ApplyHandler>& documentCommands()
+{
+    static const QMap<QString, ApplyHandler> table = buildDocumentCommands();
     return table;
 }
 
@@ -25,10 +70,19 @@ const QMap<QString, ApplyHandler>& commands()
 
 const ApplyHandler* findApplyCommand(const QString& id)
 {
-    const auto it = commands().constFind(id);
-    return it == commands().constEnd() ? nullptr : &it.value();
+    for (const auto* table : {&dialogCommands(), &documentCommands()}) {
+        const auto it = table->constFind(id);
+        if (it != table->constEnd())
+            return &it.value();
+    }
+    return nullptr;
 }
 
-QStringList applyCommandIds() { return commands().keys(); }
+QStringList applyCommandIds()
+{
+    QStringList ids = dialogCommands().keys() + documentCommands().keys();
+    ids.sort();
+    return ids;
+}
 
 } // namespace varnik::cli

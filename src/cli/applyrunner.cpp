@@ -7,6 +7,7 @@
 #include "core/app/memorysettingsstore.h"
 #include "core/app/messagedialoglayout.h"
 #include "core/app/textcodec.h"
+#include "platform/systemenvironment.h"
 #include "core/app/codepage.h"
 
 #include <QFile>
@@ -58,6 +59,23 @@ public:
     }
 
     bool failed = false;
+
+private:
+    const ApplyOptions& options_;
+};
+
+// The system's environment with the clipboard and the clock of the options.
+class CliEnvironment : public SystemEnvironment {
+public:
+    CliEnvironment(const Settings& settings, const DocumentEncoding& encoding, const ApplyOptions& options)
+        : SystemEnvironment(settings, encoding), options_(options)
+    {
+    }
+    QString clipboardText() const override { return options_.clipboard.value_or(QString()); }
+    QDateTime currentDateTime() const override
+    {
+        return options_.now ? *options_.now : SystemEnvironment::currentDateTime();
+    }
 
 private:
     const ApplyOptions& options_;
@@ -139,7 +157,9 @@ int runApply(const QStringList& args)
         document.setCaret(options.caret);
     DocumentEncoding encoding = loaded.encoding;
     StderrMessageSink messages(options);
-    ApplyContext context{document, encoding, settings, messages, options, std::nullopt};
+    CliEnvironment environment(settings, encoding, options);
+    ApplyContext context{document,    encoding,          settings, messages, environment,
+                         environment.decimalSeparator(), options,  std::nullopt};
     try {
         (*handler)(context);
     } catch (const UsageError& e) {

@@ -1,5 +1,7 @@
 #include "ui/platform/systeminfo.h"
 
+#include "platform/hostlookup.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -39,18 +41,6 @@ qint64 memTotalKb()
 
 } // namespace
 
-QString currentUserName()
-{
-#ifdef Q_OS_UNIX
-    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_name)
-        return QString::fromLocal8Bit(pw->pw_name);
-#endif
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("USERNAME");
-    return name;
-}
-
 SystemInformation readSystemInformation()
 {
     SystemInformation info;
@@ -63,7 +53,7 @@ SystemInformation readSystemInformation()
 #endif
     info.productId = readFirstLine(QStringLiteral("/etc/machine-id"));
     info.systemName = QSysInfo::prettyProductName();
-    info.userName = currentUserName();
+    info.userName = loginName();
     info.defaultLanguage = QLocale::system().name();
     info.totalMemoryKb = memTotalKb();
     return info;

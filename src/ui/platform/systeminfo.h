@@ -9,9 +9,6 @@ namespace varnik {
 // What the running system tells about itself, for the bug report form.
 SystemInformation readSystemInformation();
 
-// The login name of the current user.
-QString currentUserName();
-
 // A program data file ("tips.txt", "help/index.html"): beside the program,
 // then in the installation's share/varnik, then in the source tree's data/.
 QString dataFilePath(const QString& name);
