@@ -126,6 +126,7 @@ void CommandActions::run(const QString& id)
     } catch (const std::exception& e) {
         messages_.errorBox(QString::fromLocal8Bit(e.what()));
     }
+    Q_EMIT commandRun(id);
 }
 
 void CommandActions::setShortcut(const QString& id, const Shortcut& shortcut)

@@ -50,6 +50,10 @@ public:
     // disables every command without one. Pop-up twins follow their command.
     void refreshEnabled(const std::function<bool(const QString& id)>& rule);
 
+Q_SIGNALS:
+    // After every command, so that states shown elsewhere follow at once.
+    void commandRun(const QString& id);
+
 private:
     QAction* makeAction(const CommandItem& item);
     void fillMenu(QMenu* menu, const CommandItem& item);

@@ -56,6 +56,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     setCentralWidget(splitter_);
     commands_ = new CommandActions(this, *messages_);
     commands_->buildMainMenu(menuBar());
+    connect(commands_, &CommandActions::commandRun, this, [this] { statusTick(); });
     editPopup_ = commands_->popupMenu(kMainEditPopupMenu.toString(), this);
     tabsPopup_ = commands_->popupMenu(kPopupMenuTabs.toString(), this);
     buildStatusBar();
@@ -63,6 +64,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerEditViewCommands();
     registerDocumentCommands();
     registerFileCommands();
+    registerTextCommands();
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { SetTitle(documents_->activeRecord().fileName); });

@@ -97,6 +97,7 @@ private:
     void registerEditViewCommands();
     void registerDocumentCommands();
     void registerFileCommands();
+    void registerTextCommands();
     void rebuildRecentMenus();
     void openRecent(int slot);
     void openChosenFile(const QString& fileName);

@@ -232,3 +232,32 @@ TEST_F(SDIAppFormTest, shortcuts_reachTheCommands_notTheText)
 
 } // namespace
 } // namespace varnik
+
+namespace varnik {
+namespace {
+
+TEST_F(SDIAppFormTest, numberedList_byShortcut_undoesInOneStep)
+{
+    auto w = make(false);
+    w->activeText().setText(u"alpha\r\nbeta\r\ngamma"_qs);
+    w->activeText().setSelection(0, 11); // "alpha" and "beta" with its break
+    w->statusTick();
+    QTest::keyClick(w->activeEdit(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(w->activeText().text(), u"1. alpha\r\n2. beta\r\ngamma"_qs);
+    QTest::keyClick(w->activeEdit(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w->activeText().text(), u"alpha\r\nbeta\r\ngamma"_qs);
+}
+
+TEST_F(SDIAppFormTest, evaluateExpressions_byShortcut)
+{
+    auto w = make(false);
+    w->activeText().setText(u"r=2\r\npi*r^2 ="_qs);
+    w->activeText().selectAll();
+    w->statusTick();
+    QTest::keyClick(w->activeEdit(), Qt::Key_Equal, Qt::ControlModifier);
+    const QChar point = QLocale::system().decimalPoint().at(0);
+    EXPECT_EQ(w->activeText().text(), u"r=2\r\npi*r^2  = 12"_qs + point + u"5663706143592\r\n"_qs);
+}
+
+} // namespace
+} // namespace varnik
