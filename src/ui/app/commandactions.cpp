@@ -28,10 +28,9 @@ QAction* CommandActions::makeAction(const CommandItem& item)
     a->setObjectName(item.id);
     a->setStatusTip(item.hint);
     a->setToolTip(item.plainCaption());
-    if (!item.shortcut.isEmpty()) {
-        a->setShortcut(toKeySequence(item.shortcut));
-        shortcuts_.insert(item.id, item.shortcut);
-    }
+    a->setIconText(item.plainCaption().remove(QStringLiteral("...")));
+    captions_.insert(item.id, item.caption);
+    setShortcut(item.id, item.shortcut, a);
     a->setShortcutContext(Qt::WindowShortcut);
     // Shortcuts must work while the menu bar is hidden too.
     window_->addAction(a);
@@ -129,12 +128,17 @@ void CommandActions::run(const QString& id)
     Q_EMIT commandRun(id);
 }
 
-void CommandActions::setShortcut(const QString& id, const Shortcut& shortcut)
+void CommandActions::setShortcut(const QString& id, const Shortcut& shortcut) { setShortcut(id, shortcut, action(id)); }
+
+void CommandActions::setShortcut(const QString& id, const Shortcut& shortcut, QAction* a)
 {
-    if (QAction* a = action(id)) {
-        a->setShortcut(toKeySequence(shortcut));
-        shortcuts_.insert(id, shortcut);
-    }
+    if (!a)
+        return;
+    a->setShortcut(toKeySequence(shortcut));
+    shortcuts_.insert(id, shortcut);
+    // Menus show the shortcut in the program's own form ("Shift+Ctrl+Z"), not the toolkit's.
+    const QString caption = captions_.value(id, a->text().section(u'\t', 0, 0));
+    a->setText(shortcut.isEmpty() ? caption : caption + u'\t' + shortcut.toText());
 }
 
 Shortcut CommandActions::shortcut(const QString& id) const { return shortcuts_.value(id); }

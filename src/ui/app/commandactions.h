@@ -56,6 +56,7 @@ Q_SIGNALS:
 
 private:
     QAction* makeAction(const CommandItem& item);
+    void setShortcut(const QString& id, const Shortcut& shortcut, QAction* a);
     void fillMenu(QMenu* menu, const CommandItem& item);
 
     QWidget* window_;
@@ -64,6 +65,7 @@ private:
     QHash<QString, QMenu*> submenus_;
     QHash<QString, Handler> handlers_;
     QHash<QString, Shortcut> shortcuts_;
+    QHash<QString, QString> captions_;
     // Pop-up actions and the command they stand for.
     QList<QPair<QAction*, QString>> twins_;
 };

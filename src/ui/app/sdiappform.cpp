@@ -15,6 +15,7 @@
 #include "ui/platform/keyboardstate.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/singleinstance.h"
+#include "ui/platform/systeminfo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +85,17 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
             [this](const QPoint& p) { tabsPopup_->popup(documents_->tabs()->tabBar()->mapToGlobal(p)); });
 
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { statusTick(); });
+
+    // Each character-table item shows only when the table it loads is there.
+    const std::pair<const char16_t*, const char16_t*> tables[] = {
+        {u"CP1250toISO885921", u"CP1250toiso88592.cnv"},
+        {u"ISO88592toCP12501", u"iso88592toCP1250.cnv"},
+        {u"CP1250toNOPL1", u"CP1250toNOPL.cnv"},
+        {u"ISO88592toNOPL1", u"iso88592toNOPL.cnv"},
+    };
+    for (const auto& [id, file] : tables)
+        if (QAction* a = commands_->action(QString::fromUtf16(id)))
+            a->setVisible(!dataFilePath(QString::fromUtf16(file)).isEmpty());
 
     if (settings_.stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
