@@ -151,6 +151,7 @@ int runApply(const QStringList& args)
     }
 
     PlainTextBuffer document(loaded.text);
+    document.setUndoEnabled(false);
     if (options.hasSelection)
         document.setSelection(options.selectStart, options.selectLength);
     else

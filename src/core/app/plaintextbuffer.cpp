@@ -45,6 +45,12 @@ void PlainTextBuffer::replaceSelection(const QString& text)
     const QString insert = toLfLineEnds(text);
     if (selLength_ == 0 && insert.isEmpty())
         return;
+    if (!undoEnabled_) {
+        applyEdit(selStart_, selLength_, insert);
+        selStart_ += insert.size();
+        selLength_ = 0;
+        return;
+    }
     Edit edit{selStart_, text_.mid(selStart_, selLength_), insert};
     applyEdit(selStart_, selLength_, insert);
     selStart_ += insert.size();

@@ -45,6 +45,9 @@ public:
 
     // The text as held, with LF line breaks (no copy).
     const QString& rawText() const { return text_; }
+    // Without an undo history a replacement keeps no copy of what it replaced
+    // (the headless mode runs one command and never undoes it).
+    void setUndoEnabled(bool enabled) { undoEnabled_ = enabled; }
 
 private:
     struct Edit {
@@ -65,6 +68,7 @@ private:
     std::vector<Step> undo_;
     std::vector<Step> redo_;
     int groupDepth_ = 0;
+    bool undoEnabled_ = true;
     bool groupOpen_ = false;
     mutable std::vector<qsizetype> lineStarts_;
     mutable bool lineStartsValid_ = false;

@@ -8,34 +8,18 @@ QString toLfLineEnds(const QString& text)
 {
     if (!text.contains(u'\r'))
         return text;
-    QString out;
-    out.reserve(text.size());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            out += u'\n';
-            if (i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-        } else {
-            out += c;
-        }
-    }
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(u'\r', u'\n');
     return out;
 }
 
 QString toCrLfLineEnds(const QString& text)
 {
-    const qsizetype breaks = text.count(u'\n');
-    if (breaks == 0)
+    if (!text.contains(u'\n'))
         return text;
-    QString out;
-    out.reserve(text.size() + breaks);
-    for (const QChar c : text) {
-        if (c == u'\n')
-            out += u'\r';
-        out += c;
-    }
+    QString out = text;
+    out.replace(u'\n', QStringLiteral("\r\n"));
     return out;
 }
 
