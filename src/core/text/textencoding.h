@@ -9,6 +9,8 @@
 
 namespace varnik {
 
+class CodePage;
+
 // The encoding a document's bytes are in: UTF-8, or a legacy single-byte code
 // page such as windows-1250. Byte-level operations (character codes, URL
 // encoding) see the text through it, so a legacy document gives exactly the
@@ -39,8 +41,7 @@ public:
     friend bool operator==(const TextEncoding& a, const TextEncoding& b) { return a.name() == b.name(); }
 
 private:
-    struct Table;
-    std::shared_ptr<const Table> table_;
+    std::shared_ptr<const CodePage> table_;
 };
 
 // Throws the error `encode` gives for a character a code page cannot hold.
