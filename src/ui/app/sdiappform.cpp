@@ -324,6 +324,25 @@ void SDIAppForm::buildTray()
     tray_->setToolTip(QStringLiteral("Varnik"));
     QMenu* menu = commands_->popupMenu(kPopupMenuTray.toString(), this);
     tray_->setContextMenu(menu);
+    // The tray's items bring the window back first; its Exit really ends the program.
+    for (QAction* a : menu->actions()) {
+        const CommandItem* item = CommandTable::standard().find(a->objectName());
+        if (!item || item->twin.isEmpty())
+            continue;
+        const QString twin = item->twin;
+        const bool exit = a->objectName() == u"Exit1";
+        a->disconnect(this);
+        a->disconnect(commands_);
+        connect(a, &QAction::triggered, this, [this, twin, exit] {
+            if (exit) {
+                reallyExit = true;
+            } else {
+                showNormal();
+                activateWindow();
+            }
+            commands_->run(twin);
+        });
+    }
     commands_->setHandler(QStringLiteral("Restore1"), [this] {
         showNormal();
         raise();
