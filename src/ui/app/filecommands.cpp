@@ -230,6 +230,25 @@ bool SDIAppForm::saveDocumentAs(DocumentEdit* edit, const QString& fileName, boo
     return true;
 }
 
+QString SDIAppForm::saveAsDialog(const QString& start)
+{
+    QFileDialog dialog(this, FileTexts::kSaveAsTitle.toString(), start.isEmpty() ? dialogDirectory() : start,
+                       filterString());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
+    if (!settings_.overWriteConfirm)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+bool SDIAppForm::saveActive()
+{
+    QString name = activeRecord().fileName;
+    if (name.isEmpty())
+        name = saveAsDialog(QString());
+    return !name.isEmpty() && saveDocumentAs(activeEdit(), name, true, true);
+}
+
 void SDIAppForm::registerFileCommands()
 {
     CommandActions& c = *commands_;
@@ -276,28 +295,8 @@ void SDIAppForm::registerFileCommands()
         if (openFileInto(name))
             activeRecord().modified = false;
     });
-    auto saveAsDialog = [this](const QString& start) {
-        QFileDialog::Options opts;
-        if (!settings_.overWriteConfirm)
-            opts |= QFileDialog::DontConfirmOverwrite;
-        QFileDialog dialog(this, FileTexts::kSaveAsTitle.toString(), start.isEmpty() ? dialogDirectory() : start,
-                           filterString());
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
-        dialog.setOptions(opts);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    };
-    on(u"SaveItem", [this, saveAsDialog] {
-        const QString name = activeRecord().fileName;
-        if (name.isEmpty()) {
-            const QString chosen = saveAsDialog(QString());
-            if (!chosen.isEmpty())
-                saveDocumentAs(activeEdit(), chosen, true, true);
-        } else {
-            saveDocumentAs(activeEdit(), name, true, true);
-        }
-    });
-    on(u"Saveas1", [this, saveAsDialog] {
+    on(u"SaveItem", [this] { saveActive(); });
+    on(u"Saveas1", [this] {
         const QString chosen = saveAsDialog(activeRecord().fileName);
         if (!chosen.isEmpty())
             saveDocumentAs(activeEdit(), chosen, false, true);

@@ -1,5 +1,6 @@
 #include "ui/app/sdiappform.h"
 
+#include "core/app/asksave.h"
 #include "core/app/commandstates.h"
 #include "core/app/commandtable.h"
 #include "core/app/messagesink.h"
@@ -167,14 +168,18 @@ QFont SDIAppForm::editorFont() const
 
 void SDIAppForm::buildStatusBar()
 {
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("panel%1").arg(i));
         label->setMinimumWidth(i == 6 ? 100 : (i == 0 ? 80 : 60));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         panels_[static_cast<size_t>(i)] = label;
-        statusBar()->addWidget(label, i == 6 ? 1 : 0);
+        // Panel 7, the encoding, stands at the right end.
+        if (i == 7)
+            statusBar()->addPermanentWidget(label);
+        else
+            statusBar()->addWidget(label, i == 6 ? 1 : 0);
     }
     statusBar()->setSizeGripEnabled(true);
 }
@@ -243,6 +248,9 @@ void SDIAppForm::statusTick()
     for (size_t i = 0; i < texts.size(); ++i)
         if (panels_[i]->text() != texts[i])
             panels_[i]->setText(texts[i]);
+    const QString encoding = documents_->activeRecord().encoding.name();
+    if (panels_[7]->text() != encoding)
+        panels_[7]->setText(encoding);
 
     const CommandStateInputs state = commandState();
     commands_->refreshEnabled([&state](const QString& id) { return isCommandEnabled(id, state); });
@@ -377,17 +385,9 @@ void SDIAppForm::registerDocumentCommands()
 
 int SDIAppForm::AskSave(const QString& question)
 {
-    if (!activeRecord().modified)
-        return Result::Yes;
-    if (!settings_.warnings)
-        return Result::No;
-    const int answer = messages_->message(QStringLiteral("File has changed !\r\n") + question, MessageKind::Warning,
-                                          Buttons::YesNoCancel);
-    if (answer == Result::Yes) {
-        commands_->run(QStringLiteral("SaveItem"));
-        return Result::Yes;
-    }
-    return answer;
+    // A save that did not happen (its dialog cancelled, the write failed)
+    // answers Cancel, so the caller never drops the changes.
+    return askSave(question, activeRecord().modified, settings_.warnings, *messages_, [this] { return saveActive(); });
 }
 
 bool SDIAppForm::runCloseSequence()

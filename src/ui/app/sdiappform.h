@@ -53,12 +53,15 @@ public:
     DocumentInfo& activeRecord();
     CommandActions& commands() { return *commands_; }
     Settings& settings() { return settings_; }
-    const std::array<QLabel*, 7>& statusPanels() const { return panels_; }
+    // Panels 0 to 6, then the document's encoding.
+    const std::array<QLabel*, 8>& statusPanels() const { return panels_; }
 
     // Window caption (and the active tab's caption) for a document name.
     void SetTitle(const QString& fileName);
     // Re-applies the settings to the window (start-up and after Options).
     void ApplySettings();
+    // Save: under the document's name, or one asked for; false when nothing was written.
+    bool saveActive();
     // The save question: Yes, No or Cancel (as MyMessageDlg results).
     int AskSave(const QString& question);
     // Status panel 6: hints and progress texts.
@@ -110,6 +113,7 @@ private:
     void openStartupDocument();
     void bugReportForm();
     QString dialogDirectory() const;
+    QString saveAsDialog(const QString& start);
     QString decodeStandardInput(const QByteArray& bytes) const;
     void firstShow();
     bool runCloseSequence();
@@ -129,7 +133,7 @@ private:
     QSplitter* splitter_ = nullptr;
     CommandActions* commands_ = nullptr;
     QToolBar* toolbar_ = nullptr;
-    std::array<QLabel*, 7> panels_{};
+    std::array<QLabel*, 8> panels_{};
     QTimer statusTimer_;
     QTimer autosaveTimer_;
     QSystemTrayIcon* tray_ = nullptr;
