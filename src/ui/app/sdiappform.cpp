@@ -15,6 +15,7 @@
 #include "ui/platform/keyboardstate.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/singleinstance.h"
+#include "ui/search/searchcontroller.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +60,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, QWidget* p
     registerEditViewCommands();
     registerDocumentCommands();
     registerFileCommands();
+    search_ = new SearchController(*this);
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { SetTitle(documents_->activeRecord().fileName); });
