@@ -14,7 +14,7 @@ class GrepPanel : public QListView {
 public:
     explicit GrepPanel(QWidget* parent = nullptr);
 
-    GrepListModel& model() const { return *model_; }
+    GrepListModel& grepModel() const { return *model_; }
     const GrepResult& result() const;
     // Shows a fresh result, scrolled to its top.
     void setResult(GrepResult result);

@@ -293,7 +293,12 @@ void SearchController::gotoLineCommand()
     FormGoToLine form(&window_, messages());
     if (form.exec() != QDialog::Accepted)
         return;
-    gotoLine(text(), form.text());
+    try {
+        gotoLine(text(), form.text());
+    } catch (const Error& e) {
+        messages().errorBox(e.message());
+        return;
+    }
     focusEdit();
 }
 
