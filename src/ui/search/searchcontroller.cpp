@@ -176,34 +176,17 @@ void SearchController::findCommand()
 
 void SearchController::findNextCommand()
 {
-    GrepResult grep;
-    FindOutcome outcome;
-    {
-        BusySink busy(messages());
-        if (find_->state().grep)
-            announceGrep();
-        outcome =
-            findNext(text(), record().search, find_->state(), grep, window_.settings().grepLineNo, busy);
-    }
-    switch (outcome) {
-    case FindOutcome::Found:
-        focusEdit();
-        break;
-    case FindOutcome::Grepped:
-        showGrep(std::move(grep));
-        break;
-    case FindOutcome::ShowFindDialog:
-        find_->showState();
-        find_->present();
-        break;
-    case FindOutcome::NotFound:
-        break;
-    }
+    runFind(false);
 }
 
 void SearchController::findDialogFindNext()
 {
     find_->accept();
+    runFind(true);
+}
+
+void SearchController::runFind(bool fromDialog)
+{
     try {
         GrepResult grep;
         FindOutcome outcome;
@@ -211,16 +194,30 @@ void SearchController::findDialogFindNext()
             BusySink busy(messages());
             if (find_->state().grep)
                 announceGrep();
-            outcome = varnik::findDialogFindNext(text(), record().search, find_->state(), grep,
-                                                 window_.settings().grepLineNo, busy);
+            const bool lineNumbers = window_.settings().grepLineNo;
+            outcome = fromDialog ? varnik::findDialogFindNext(text(), record().search, find_->state(), grep,
+                                                              lineNumbers, busy)
+                                 : findNext(text(), record().search, find_->state(), grep, lineNumbers, busy);
         }
-        if (outcome == FindOutcome::Grepped)
-            showGrep(std::move(grep));
-        else if (outcome == FindOutcome::Found)
+        switch (outcome) {
+        case FindOutcome::Found:
             focusEdit();
+            break;
+        case FindOutcome::Grepped:
+            showGrep(std::move(grep));
+            break;
+        case FindOutcome::ShowFindDialog:
+            find_->showState();
+            find_->present();
+            break;
+        case FindOutcome::NotFound:
+            break;
+        }
     } catch (const Error& e) {
+        window_.setStatusText(QString());
         messages().errorBox(e.message());
     } catch (const std::bad_alloc&) {
+        window_.setStatusText(QString());
         messages().errorBox(QStringLiteral("Out of memory"));
     }
 }

@@ -48,6 +48,8 @@ private:
     void replaceCommand();
     void gotoLineCommand();
     void findDialogFindNext();
+    // Find next of the window or F3: a search or a grep, as the window is set.
+    void runFind(bool fromDialog);
     void replaceDialogButton(int which);
     void announceGrep();
     void showGrep(GrepResult result);
