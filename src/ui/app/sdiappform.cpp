@@ -17,6 +17,7 @@
 #include "ui/platform/launcher.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/platform/systeminfo.h"
+#include "ui/search/searchcontroller.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +68,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerDocumentCommands();
     registerFileCommands();
     registerTextCommands();
+    search_ = new SearchController(*this);
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { SetTitle(documents_->activeRecord().fileName); });
@@ -205,8 +207,13 @@ bool SDIAppForm::event(QEvent* e)
 
 void SDIAppForm::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && activeEdit())
-        activeEdit()->setFocus();
+    // Coming back to the window puts the caret in the document, unless a
+    // control of the window (the grep list) already has the keyboard.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && activeEdit()) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || !isAncestorOf(focus))
+            activeEdit()->setFocus();
+    }
     QMainWindow::changeEvent(e);
 }
 

@@ -25,6 +25,7 @@ class MessageSink;
 class DialogMessageSink;
 class DocumentArea;
 class DocumentEdit;
+class SearchController;
 class SettingsStore;
 class SingleInstance;
 class TextEdit;
@@ -142,6 +143,7 @@ private:
     QPointer<SingleInstance> instance_;
     std::unique_ptr<AutosaveStore> autosave_;
     QString dialogDir_;
+    SearchController* search_ = nullptr;
 };
 
 } // namespace varnik

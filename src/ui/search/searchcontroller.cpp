@@ -1,0 +1,302 @@
+#include "ui/search/searchcontroller.h"
+
+#include "core/app/documentfile.h"
+#include "core/app/documentinfo.h"
+#include "core/app/error.h"
+#include "core/app/filetexts.h"
+#include "core/app/messagesink.h"
+#include "core/search/findcommands.h"
+#include "core/search/gotoline.h"
+#include "core/search/grep.h"
+#include "core/search/replacecommands.h"
+#include "core/search/websearch.h"
+#include "ui/app/commandactions.h"
+#include "ui/app/documentarea.h"
+#include "ui/app/documentedit.h"
+#include "ui/app/sdiappform.h"
+#include "ui/platform/launcher.h"
+#include "ui/search/bookmarkmenuactions.h"
+#include "ui/search/formgotoline.h"
+#include "ui/search/greplistmodel.h"
+#include "ui/search/greppanel.h"
+#include "ui/search/myfinddlg.h"
+#include "ui/search/myrepldlg.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QSaveFile>
+
+namespace varnik {
+
+namespace {
+
+// The busy cursor while a search runs over a document that may be large; it
+// steps aside while a message waits for an answer.
+class BusySink : public MessageSink {
+public:
+    explicit BusySink(MessageSink& inner) : inner_(inner) { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusySink() override { QApplication::restoreOverrideCursor(); }
+    BusySink(const BusySink&) = delete;
+    BusySink& operator=(const BusySink&) = delete;
+
+    int message(const QString& text, MessageKind kind, int buttons) override
+    {
+        QApplication::restoreOverrideCursor();
+        const int result = inner_.message(text, kind, buttons);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        return result;
+    }
+    void errorBox(const QString& text) override
+    {
+        QApplication::restoreOverrideCursor();
+        inner_.errorBox(text);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+
+private:
+    MessageSink& inner_;
+};
+
+} // namespace
+
+SearchController::SearchController(SDIAppForm& window) : QObject(&window), window_(window)
+{
+    setObjectName(QStringLiteral("SearchController"));
+    find_ = new MyFindDlg(&window);
+    replace_ = new MyReplDlg(&window);
+    connect(find_, &MyFindDlg::findNextClicked, this, &SearchController::findDialogFindNext);
+    connect(find_, &QDialog::finished, this, [this] { findDialogClosed(record().search, find_->state()); });
+    connect(replace_, &MyReplDlg::findNextClicked, this, [this] { replaceDialogButton(0); });
+    connect(replace_, &MyReplDlg::replaceClicked, this, [this] { replaceDialogButton(1); });
+    connect(replace_, &MyReplDlg::replaceAllClicked, this, [this] { replaceDialogButton(2); });
+    connect(replace_, &QDialog::finished, this,
+            [this] { replaceDialogClosed(record().search, replace_->state()); });
+
+    grep_ = new GrepPanel(&window);
+    grep_->hide();
+    window.setBottomPanel(grep_);
+    connect(grep_, &GrepPanel::entryActivated, this, &SearchController::grepEntryActivated);
+    QMenu* popup = window.commands().popupMenu(QStringLiteral("PopupMenuGrep"), grep_);
+    grep_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grep_, &QWidget::customContextMenuRequested, popup,
+            [this, popup](const QPoint& p) { popup->popup(grep_->viewport()->mapToGlobal(p)); });
+
+    QMenu* createMenu = window.commands().submenu(QStringLiteral("Create1"));
+    QMenu* goToMenu = window.commands().submenu(QStringLiteral("Goto1"));
+    bookmarks_ = new BookmarkMenuActions(&window, createMenu, goToMenu);
+    connect(bookmarks_, &BookmarkMenuActions::itemTriggered, this, [this](const BookmarkMenuItem& item) {
+        runBookmarkItem(item, record().bookmarks, text());
+        rebuildBookmarkMenus();
+    });
+    // Opening a file or New changes the bookmarks without a signal: the menus
+    // are brought up to date whenever they open, too.
+    for (QMenu* menu : {createMenu, goToMenu})
+        if (menu)
+            connect(menu, &QMenu::aboutToShow, this, &SearchController::rebuildBookmarkMenus);
+    connect(&window.documents(), &DocumentArea::activeDocumentChanged, this,
+            &SearchController::rebuildBookmarkMenus);
+    rebuildBookmarkMenus();
+
+    chooseSaveFile_ = [this] {
+        QFileDialog dialog(&window_, FileTexts::kSaveAsTitle.toString(), QString(),
+                           FileTexts::nameFilters().join(QStringLiteral(";;")));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
+    openUrl_ = [](const QString& address) { OpenUrl(address); };
+
+    registerCommands();
+    registerGrepCommands();
+}
+
+SearchController::~SearchController() = default;
+
+MessageSink& SearchController::messages()
+{
+    return sink_ ? *sink_ : window_.messages();
+}
+
+TextEdit& SearchController::text()
+{
+    return window_.activeText();
+}
+
+DocumentInfo& SearchController::record()
+{
+    return window_.activeRecord();
+}
+
+void SearchController::registerCommands()
+{
+    CommandActions& c = window_.commands();
+    c.setHandler(QStringLiteral("Find1"), [this] { findCommand(); });
+    c.setHandler(QStringLiteral("Findnext1"), [this] { findNextCommand(); });
+    c.setHandler(QStringLiteral("Replace1"), [this] { replaceCommand(); });
+    c.setHandler(QStringLiteral("AskGooglecom1"), [this] { openUrl_(webSearchUrl(text().selectedText())); });
+    c.setHandler(QStringLiteral("SearchIMDB1"), [this] { openUrl_(filmSearchUrl(text().selectedText())); });
+    c.setHandler(QStringLiteral("Clearbookmarks1"), [this] {
+        record().bookmarks.clear();
+        rebuildBookmarkMenus();
+    });
+    c.setHandler(QStringLiteral("Gotoline1"), [this] { gotoLineCommand(); });
+}
+
+void SearchController::registerGrepCommands()
+{
+    CommandActions& c = window_.commands();
+    c.setHandler(QStringLiteral("Closeresults1"), [this] { grep_->hide(); });
+    c.setHandler(QStringLiteral("Clearresults1"), [this] { grep_->clear(); });
+    c.setHandler(QStringLiteral("Saveresultstofile1"), [this] { saveGrepResults(); });
+    c.setHandler(QStringLiteral("Copytoclipboard1"),
+                 [this] { QApplication::clipboard()->setText(grep_->result().toText()); });
+}
+
+void SearchController::rebuildBookmarkMenus()
+{
+    bookmarks_->rebuild(record().bookmarks);
+}
+
+void SearchController::focusEdit()
+{
+    window_.activateWindow();
+    if (DocumentEdit* edit = window_.activeEdit())
+        edit->setFocus();
+}
+
+void SearchController::findCommand()
+{
+    openFindDialog(text(), record().search, find_->state());
+    find_->showState();
+    find_->present();
+}
+
+void SearchController::findNextCommand()
+{
+    runFind(false);
+}
+
+void SearchController::findDialogFindNext()
+{
+    find_->accept();
+    runFind(true);
+}
+
+void SearchController::runFind(bool fromDialog)
+{
+    try {
+        GrepResult grep;
+        FindOutcome outcome;
+        {
+            BusySink busy(messages());
+            if (find_->state().grep)
+                announceGrep();
+            const bool lineNumbers = window_.settings().grepLineNo;
+            outcome = fromDialog ? varnik::findDialogFindNext(text(), record().search, find_->state(), grep,
+                                                              lineNumbers, busy)
+                                 : findNext(text(), record().search, find_->state(), grep, lineNumbers, busy);
+        }
+        switch (outcome) {
+        case FindOutcome::Found:
+            focusEdit();
+            break;
+        case FindOutcome::Grepped:
+            showGrep(std::move(grep));
+            break;
+        case FindOutcome::ShowFindDialog:
+            find_->showState();
+            find_->present();
+            break;
+        case FindOutcome::NotFound:
+            break;
+        }
+    } catch (const Error& e) {
+        window_.setStatusText(QString());
+        messages().errorBox(e.message());
+    } catch (const std::bad_alloc&) {
+        window_.setStatusText(QString());
+        messages().errorBox(QStringLiteral("Out of memory"));
+    }
+}
+
+void SearchController::announceGrep()
+{
+    window_.setStatusText(FileTexts::kStatusWait.toString());
+    // Painted now: the grep holds the event loop until it is done.
+    window_.statusPanels()[6]->repaint();
+}
+
+void SearchController::showGrep(GrepResult result)
+{
+    grep_->setResult(std::move(result));
+    grep_->show();
+    window_.setStatusText(FileTexts::kStatusOk.toString());
+}
+
+void SearchController::grepEntryActivated(qsizetype row)
+{
+    if (goToGrepEntry(text(), grep_->result(), row, find_->state().text))
+        focusEdit();
+}
+
+void SearchController::saveGrepResults()
+{
+    const QString name = chooseSaveFile_();
+    if (name.isEmpty())
+        return;
+    QSaveFile file(name);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        written = grep_->result().writeText(file) && file.commit();
+        QApplication::restoreOverrideCursor();
+    }
+    if (!written)
+        messages().message(writeErrorMessage(name, file.errorString()), MessageKind::Error, Buttons::OK);
+}
+
+void SearchController::replaceCommand()
+{
+    openReplaceDialog(text(), record().search, replace_->state());
+    replace_->showState();
+    replace_->present();
+}
+
+void SearchController::replaceDialogButton(int which)
+{
+    ReplaceDialogState& state = replace_->state();
+    try {
+        BusySink busy(messages());
+        if (which == 0)
+            replaceDialogFindNext(text(), record().search, state);
+        else if (which == 1)
+            replaceDialogReplace(text(), record().search, state, busy);
+        else
+            replaceDialogReplaceAll(text(), record().search, state, busy);
+    } catch (const Error& e) {
+        messages().errorBox(e.message());
+    } catch (const std::bad_alloc&) {
+        messages().errorBox(QStringLiteral("Out of memory"));
+    }
+    // The histories may have grown.
+    replace_->showState();
+}
+
+void SearchController::gotoLineCommand()
+{
+    FormGoToLine form(&window_, messages());
+    if (form.exec() != QDialog::Accepted)
+        return;
+    try {
+        gotoLine(text(), form.text());
+    } catch (const Error& e) {
+        messages().errorBox(e.message());
+        return;
+    }
+    focusEdit();
+}
+
+} // namespace varnik
