@@ -41,5 +41,28 @@ check "missing file message" "Error: Error reading file" "$(head -1 "$tmp/err")"
 "$VARNIK" --apply Selectall1 /dev/zero >/dev/null 2>&1
 check "device refused" "1" "$?"
 
+# Commands run through the same implementation as their menu items.
+run() { "$VARNIK" --apply "$@" 2>&1 | od -An -c | tr -s ' ' | tr -d '\n'; }
+expect() { printf "$1" | od -An -c | tr -s ' ' | tr -d '\n'; }
+check "upper case, Polish letters" "$(expect 'ABC \xc5\xbb\xc3\x93\xc5\x81W\r\n')" \
+    "$(printf 'abc \xc5\xbc\xc3\xb3\xc5\x82w\n' | run Touppercase1)"
+check "indent a selection" "$(expect 'a\r\n b\r\nc')" "$(printf 'a\r\nb\r\nc' | run Indent1 --select 3:1)"
+check "numbered list" "$(expect '1. x\r\n2. \r\n3. y\r\n')" "$(printf 'x\n\ny\n' | run Changeselectiontonumberlist1)"
+check "tabs with TabSpaces" "$(expect '    x')" "$(printf '\tx' | run Tabstospaces1 --set TabSpaces=4)"
+check "evaluate" "$(expect 'r=2\r\npi*r^2 = 12.5663706143592\r\n')" \
+    "$(printf 'r=2\npi*r^2' | LC_ALL=C run Evaluateexpressioninselection1 --select 0:10)"
+check "split column" "$(expect 'b\r\n\r\n')" \
+    "$(printf 'a,b,c\nx' | run Splitcolumn1 --field column=1 --field separator=,)"
+check "date value" "$(expect '2024-02-29')" "$(printf '' | run Date1 --field date=2024-02-29 --set DateFormat=yyyy-mm-dd)"
+check "colour value" "$(expect '#FF8000')" "$(printf 'x' | run HEXvaluecolor1 --select 0:1 --field color=#ff8000)"
+check "clipboard at line starts" "$(expect '>a\r\n>b\r\n')" "$(printf 'a\nb' | run Clippboardbeginning1 --clipboard '>')"
+check "unix time with TZ and no daylight saving" "$(expect '1970-01-01 01:00:00')" \
+    "$(printf '0' | TZ=Europe/Warsaw run NumberinselectionasUNIXtime1 --select 0:1 --set DateFormat=yyyy-mm-dd\ hh:nn:ss | head -c 60)"
+"$VARNIK" --apply Numberinselectiontobinary1 --select 0:30 >/dev/null 2>"$tmp/err" <<< "999999999999999999999999999999"
+check "too big: exit status" "1" "$?"
+check "too big: message" "Error: Number is too big for conversion!" "$(cat "$tmp/err")"
+"$VARNIK" --apply Splitcolumn1 >/dev/null 2>&1 < /dev/null
+check "missing field is a usage error" "2" "$?"
+
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]
