@@ -4,22 +4,45 @@
 
 namespace varnik {
 
+// Both conversions run in one pass over raw buffers: QString::replace grows
+// a string in chunks and moves its tail each time, which is quadratic here.
 QString toLfLineEnds(const QString& text)
 {
-    if (!text.contains(u'\r'))
+    const qsizetype first = text.indexOf(u'\r');
+    if (first < 0)
         return text;
-    QString out = text;
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    out.replace(u'\r', u'\n');
+    QString out(text.size(), Qt::Uninitialized);
+    const char16_t* src = reinterpret_cast<const char16_t*>(text.constData());
+    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    std::copy(src, src + first, dst);
+    qsizetype o = first;
+    for (qsizetype i = first, n = text.size(); i < n; ++i) {
+        const char16_t c = src[i];
+        if (c == u'\r') {
+            dst[o++] = u'\n';
+            if (i + 1 < n && src[i + 1] == u'\n')
+                ++i;
+        } else {
+            dst[o++] = c;
+        }
+    }
+    out.truncate(o);
     return out;
 }
 
 QString toCrLfLineEnds(const QString& text)
 {
-    if (!text.contains(u'\n'))
+    const qsizetype breaks = text.count(u'\n');
+    if (breaks == 0)
         return text;
-    QString out = text;
-    out.replace(u'\n', QStringLiteral("\r\n"));
+    QString out(text.size() + breaks, Qt::Uninitialized);
+    const char16_t* src = reinterpret_cast<const char16_t*>(text.constData());
+    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+        if (src[i] == u'\n')
+            *dst++ = u'\r';
+        *dst++ = src[i];
+    }
     return out;
 }
 
