@@ -32,7 +32,7 @@ QString systemErrorText(int error)
 
 Error readError(const QString& name, const QString& reason)
 {
-    return Error(QStringLiteral("Error reading file\r\n") + name + QStringLiteral("\r\n") + reason);
+    return Error(readErrorMessage(name, reason));
 }
 
 const QString kNotRegular = QStringLiteral("Not a regular file (a device, pipe or socket)");
@@ -190,8 +190,8 @@ bool writeReporting(const QString& name, const std::function<void()>& write, Mes
     }
 }
 
-SaveResult saveText(const QString& name, bool makeBackup, const TextToSave& text, const DocumentEncoding& encoding,
-                    const SaveOptions& options, MessageSink& sink)
+SaveResult saveText(const QString& name, bool makeBackup, const TextToSave& text,
+                    const DocumentEncoding& encoding, const SaveOptions& options, MessageSink& sink)
 {
     SaveResult result{false, encoding};
     if (name.isEmpty())
@@ -245,8 +245,8 @@ void rewind(QFile& file, const QString& name)
 
 // Decodes the file from its start in `mode`, piece by piece into the receiver.
 // False when the file is not UTF-8 after all (Utf8 mode).
-bool streamPass(QFile& file, const QString& name, qint64 limit, TextStreamDecoder& decoder, TextReceiver& receiver,
-                QByteArray& piece, QByteArrayView first)
+bool streamPass(QFile& file, const QString& name, qint64 limit, TextStreamDecoder& decoder,
+                TextReceiver& receiver, QByteArray& piece, QByteArrayView first)
 {
     const qint64 size = file.size();
     QByteArray text;
@@ -272,6 +272,11 @@ bool streamPass(QFile& file, const QString& name, qint64 limit, TextStreamDecode
 }
 
 } // namespace
+
+QString readErrorMessage(const QString& name, const QString& reason)
+{
+    return QStringLiteral("Error reading file\r\n") + name + QStringLiteral("\r\n") + reason;
+}
 
 QString writeErrorMessage(const QString& name, const QString& reason)
 {
@@ -390,7 +395,7 @@ void replaceFileContents(const QString& path, const std::function<QByteArrayView
     const auto failed = [&file](int error) {
         return Error(file.error() != QFileDevice::NoError ? file.errorString()
                      : error != 0                         ? systemErrorText(error)
-                                                          : QStringLiteral("The file was not completely written"));
+                                  : QStringLiteral("The file was not completely written"));
     };
     try {
         for (QByteArrayView piece; !(piece = next()).isEmpty();) {
@@ -451,7 +456,8 @@ bool writeBlockFile(const QString& name, QStringView text, const DocumentEncodin
     const bool endsWithBreak = !text.isEmpty() && (text.back() == u'\n' || text.back() == u'\r');
     if (!text.isEmpty() && !endsWithBreak)
         bytes += "\r\n";
-    return writeReporting(name, [&] { replaceFileContents(name, bytes); }, sink);
+    return writeReporting(
+        name, [&] { replaceFileContents(name, bytes); }, sink);
 }
 
 QString blockInsertText(const QString& loadedText)

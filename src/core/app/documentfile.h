@@ -56,7 +56,8 @@ public:
 // pieces as they are read: the file is never held whole, and a UTF-8 file is
 // never turned into UTF-16. The text is the UTF-8 of loadDocumentFile's text.
 // Throws the same errors (and whatever the receiver throws).
-DocumentFormat streamDocumentFile(const QString& name, TextReceiver& receiver, const LoadOptions& options = {});
+DocumentFormat streamDocumentFile(const QString& name, TextReceiver& receiver,
+                                  const LoadOptions& options = {});
 
 // The settings that shape a save.
 struct SaveOptions {
@@ -111,6 +112,7 @@ void replaceFileContents(const QString& path, QByteArrayView bytes);
 void replaceFileContents(const QString& path, const std::function<QByteArrayView()>& next);
 
 // The messages of this module, exactly as shown.
+QString readErrorMessage(const QString& name, const QString& reason);
 QString writeErrorMessage(const QString& name, const QString& reason);
 QString backupErrorQuestion(const QString& name);
 QString unencodableQuestion(const QString& name, const DocumentEncoding& encoding);

@@ -132,8 +132,8 @@ qsizetype firstUnencodable(QStringView text, const DocumentEncoding& encoding)
 
 QString unencodableMessage(QStringView text, qsizetype offset, const DocumentEncoding& encoding)
 {
-    return unencodableMessage(offset >= 0 && offset < text.size() ? codePointAt(text, offset).first : 0, offset,
-                              encoding);
+    return unencodableMessage(offset >= 0 && offset < text.size() ? codePointAt(text, offset).first : 0,
+                              offset, encoding);
 }
 
 QString unencodableMessage(char32_t c, qsizetype offset, const DocumentEncoding& encoding)

@@ -63,8 +63,8 @@ private:
     LineEndCounts lineEnds_;
     bool started_ = false; // the byte-order mark question is settled
     bool bom_ = false;
-    bool pendingCr_ = false;     // a piece ended with CR: its LF may follow
-    unsigned char carry_[4]{};   // the start of a character cut by a piece's end
+    bool pendingCr_ = false;   // a piece ended with CR: its LF may follow
+    unsigned char carry_[4]{}; // the start of a character cut by a piece's end
     int carried_ = 0;
 };
 

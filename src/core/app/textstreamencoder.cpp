@@ -180,7 +180,8 @@ QByteArrayView TextStreamEncoder::next(qsizetype pieceBytes)
         o += 3;
         bomWritten_ = true;
     }
-    o = encoding_.isUtf8() ? encodeUtf8(data + pos_, data + end, o) : encodeLegacy(data + pos_, data + end, o);
+    o = encoding_.isUtf8() ? encodeUtf8(data + pos_, data + end, o)
+                           : encodeLegacy(data + pos_, data + end, o);
     pos_ = end;
     return QByteArrayView(out_.constData(), o - out_.constData());
 }

@@ -159,13 +159,15 @@ TEST_F(DocumentFileStreamTest, streamedAndSavedUnchangedIsTheSameFile)
         {"utf8BomLf", "\xEF\xBB\xBF\xC5\xBC\xC3\xB3\xC5\x82w\nb", 1},
         {"utf8Cr", "a\rb\r\r", 2},
         {"nulBytes", QByteArray("a\0\0b\r\n\0", 7), 0},
-        {"allCp1250Bytes", [] {
+        {"allCp1250Bytes",
+         [] {
              QByteArray b;
              for (int i = 0; i < 256; ++i)
                  if (i != '\r' && i != '\n')
                      b.append(char(i));
              return b;
-         }(), 0},
+         }(),
+         0},
     };
     SaveOptions options;
     options.createBackup = false;
@@ -199,13 +201,38 @@ TEST_F(DocumentFileStreamTest, savingUtf8TextKeepsTheSaveRules)
         const char* backup; // nullptr: none
         int messages;
     } rows[] = {
-        {"saveKeepsABackup", "new\nline", DocumentEncoding::utf8(), true, {}, true, "new\r\nline", "UTF-8", "old", 0},
+        {"saveKeepsABackup",
+         "new\nline",
+         DocumentEncoding::utf8(),
+         true,
+         {},
+         true,
+         "new\r\nline",
+         "UTF-8",
+         "old",
+         0},
         {"saveAsMakesNone", "new", DocumentEncoding::utf8(), false, {}, true, "new", "UTF-8", nullptr, 0},
         {"legacyText", "\xC4\x85", cp1250, true, {}, true, "\xB9", "windows-1250", "old", 0},
-        {"unencodableYesWritesUtf8", polishAndCyrillic, cp1250, true, {Result::Yes}, true, polishAndCyrillic, "UTF-8",
-         "old", 1},
-        {"unencodableNoWritesNothing", polishAndCyrillic, cp1250, true, {Result::No}, false, "old", "windows-1250",
-         nullptr, 1},
+        {"unencodableYesWritesUtf8",
+         polishAndCyrillic,
+         cp1250,
+         true,
+         {Result::Yes},
+         true,
+         polishAndCyrillic,
+         "UTF-8",
+         "old",
+         1},
+        {"unencodableNoWritesNothing",
+         polishAndCyrillic,
+         cp1250,
+         true,
+         {Result::No},
+         false,
+         "old",
+         "windows-1250",
+         nullptr,
+         1},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -214,11 +241,11 @@ TEST_F(DocumentFileStreamTest, savingUtf8TextKeepsTheSaveRules)
         writeFile(file, "old");
         RecordingSink sink(r.answers);
         qint64 lastDone = -1, lastTotal = -1;
-        const SaveResult result =
-            saveUtf8Document(file, r.makeBackup, r.text, r.encoding, {}, sink, [&](qint64 done, qint64 total) {
-                lastDone = done;
-                lastTotal = total;
-            });
+        const SaveResult result = saveUtf8Document(file, r.makeBackup, r.text, r.encoding, {}, sink,
+                                                   [&](qint64 done, qint64 total) {
+                                                       lastDone = done;
+                                                       lastTotal = total;
+                                                   });
         EXPECT_EQ(result.saved, r.saved);
         EXPECT_EQ(result.encoding.name(), QString::fromLatin1(r.encodingWritten));
         EXPECT_EQ(hex(readFile(file)), hex(r.contents));
@@ -237,8 +264,8 @@ TEST_F(DocumentFileStreamTest, failedWriteOfUtf8TextReportsAndKeepsTheFile)
     RecordingSink sink;
     EXPECT_FALSE(saveUtf8Document(path(u"folder"_qs), true, "x", DocumentEncoding::utf8(), {}, sink).saved);
     ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].text,
-              u"Error writing to file\r\n"_qs + path(u"folder"_qs) + u"\r\nFilename refers to a directory"_qs);
+    EXPECT_EQ(sink.messages[0].text, u"Error writing to file\r\n"_qs + path(u"folder"_qs) +
+                                         u"\r\nFilename refers to a directory"_qs);
 }
 
 TEST_F(DocumentFileStreamTest, producerThatFailsHalfWayLeavesTheOldFile)

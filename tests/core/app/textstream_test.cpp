@@ -132,16 +132,11 @@ TEST(TextStreamEncoder, givesTheBytesOfTheUtf16Encoder)
     for (int i = 0; i < 30; ++i)
         longText += u"wiersz ąę "_qs + QString::number(i) + (i % 2 ? u"\n"_qs : u"\r\n"_qs);
     const QString texts[] = {
-        QString(),
-        u"line1\nline2\nline3"_qs,
-        u"a\r\nb\rc\nd"_qs,
-        u"Zażółć gęślą jaźń\n€ 5\n"_qs,
-        u"\n\n\n"_qs,
-        QString::fromUtf16(u"a\0b\n\0", 5),
-        u"\r"_qs,
-        longText,
+        QString(),    u"line1\nline2\nline3"_qs,          u"a\r\nb\rc\nd"_qs, u"Zażółć gęślą jaźń\n€ 5\n"_qs,
+        u"\n\n\n"_qs, QString::fromUtf16(u"a\0b\n\0", 5), u"\r"_qs,           longText,
     };
-    const DocumentEncoding encodings[] = {DocumentEncoding::utf8(), DocumentEncoding::utf8(true), cp1250, latin2};
+    const DocumentEncoding encodings[] = {DocumentEncoding::utf8(), DocumentEncoding::utf8(true), cp1250,
+                                          latin2};
     for (const QString& text : texts) {
         const QByteArray utf8 = text.toUtf8();
         for (const DocumentEncoding& e : encodings) {
@@ -208,7 +203,12 @@ TEST(TextStreamEncoder, malformedBytesStandForTheReplacementCharacter)
         QByteArray utf8File;
         qsizetype firstUnencodableInCp1250;
     } rows[] = {
-        {"strayByte", "a\xFF" "b", "a\xEF\xBF\xBD" "b", 1},
+        {"strayByte",
+         "a\xFF"
+         "b",
+         "a\xEF\xBF\xBD"
+         "b",
+         1},
         {"cutSequenceAtTheEnd", "ab\xC4", "ab\xEF\xBF\xBD", 2},
         {"leadBeforeAscii", "\xE2z", "\xEF\xBF\xBDz", 0},
         {"encodedSurrogate", "\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", 0},
