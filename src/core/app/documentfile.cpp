@@ -226,7 +226,7 @@ TextToSave utf16Text(QStringView text)
     };
 }
 
-constexpr qint64 kReadPiece = qint64(4) << 20;
+constexpr qint64 kReadPiece = qint64(2) << 20;
 
 // Reads the next piece of a file into `buffer`; returns how much was read.
 qint64 readPiece(QFile& file, QByteArray& buffer, const QString& name)

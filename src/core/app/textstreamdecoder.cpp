@@ -19,6 +19,12 @@ std::uint64_t bytesEqual(std::uint64_t w, unsigned char c)
     return ~(((t & kLow7) + kLow7) | t | kLow7);
 }
 
+// How many bytes of a bytesEqual mask are set.
+int countSet(std::uint64_t mask)
+{
+    return int(((mask >> 7) * kOnes) >> 56);
+}
+
 int utf8Length(char16_t c)
 {
     return c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
@@ -76,19 +82,26 @@ char* TextStreamDecoder::lineBreak(const unsigned char*& p, const unsigned char*
 char* TextStreamDecoder::decodeUtf8(const unsigned char* p, const unsigned char* end, char* o)
 {
     while (p < end) {
-        // Runs of ASCII without CR are copied eight bytes at a time.
-        while (end - p >= 8) {
+        // ASCII other than CR is copied eight bytes at a time, up to the first
+        // byte that needs a closer look. The output has room for eight bytes
+        // wherever the input has them.
+        if (end - p >= 8) {
             std::uint64_t w;
             std::memcpy(&w, p, 8);
-            if ((w & kHighBits) != 0 || bytesEqual(w, '\r') != 0)
-                break;
-            lineEnds_.lf += std::popcount(bytesEqual(w, '\n'));
             std::memcpy(o, p, 8);
-            o += 8;
-            p += 8;
+            const std::uint64_t stop = (w & kHighBits) | bytesEqual(w, '\r');
+            const std::uint64_t lf = bytesEqual(w, '\n');
+            if (stop == 0) {
+                lineEnds_.lf += countSet(lf);
+                o += 8;
+                p += 8;
+                continue;
+            }
+            const int plain = std::countr_zero(stop) / 8;
+            lineEnds_.lf += countSet(lf & ((std::uint64_t(1) << (8 * plain)) - 1));
+            o += plain;
+            p += plain;
         }
-        if (p == end)
-            break;
         const unsigned char b = *p;
         if (b < 0x80) {
             if (b == '\r') {
@@ -99,6 +112,14 @@ char* TextStreamDecoder::decodeUtf8(const unsigned char* p, const unsigned char*
                 ++lineEnds_.lf;
             *o++ = char(b);
             ++p;
+            continue;
+        }
+        // Two-byte characters (most letters beyond ASCII) take the short way.
+        if (b >= 0xC2 && b <= 0xDF && end - p >= 2 && (p[1] & 0xC0) == 0x80) {
+            o[0] = char(b);
+            o[1] = char(p[1]);
+            o += 2;
+            p += 2;
             continue;
         }
         // Well-formed sequences only: no overlong forms, surrogates or values past U+10FFFF.

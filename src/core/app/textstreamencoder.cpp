@@ -3,6 +3,7 @@
 #include "core/app/error.h"
 #include "core/app/textcodec.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -15,10 +16,11 @@ constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
 constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool hasByte(std::uint64_t w, unsigned char c)
+// High bit set in exactly the bytes of `w` that equal `c`.
+std::uint64_t bytesEqual(std::uint64_t w, unsigned char c)
 {
     const std::uint64_t t = w ^ (kOnes * c);
-    return (~(((t & kLow7) + kLow7) | t | kLow7)) != 0;
+    return ~(((t & kLow7) + kLow7) | t | kLow7);
 }
 
 struct CodePoint {
@@ -103,18 +105,19 @@ void TextStreamEncoder::unencodable(const unsigned char* at) const
 char* TextStreamEncoder::encodeUtf8(const unsigned char* p, const unsigned char* end, char* o) const
 {
     while (p < end) {
-        // Runs of ASCII without line breaks are copied eight bytes at a time.
-        while (end - p >= 8) {
+        // ASCII other than line breaks is copied eight bytes at a time, up to
+        // the first byte that needs a closer look (the output has the room).
+        if (end - p >= 8) {
             std::uint64_t w;
             std::memcpy(&w, p, 8);
-            if ((w & kHighBits) != 0 || hasByte(w, '\n') || hasByte(w, '\r'))
-                break;
             std::memcpy(o, p, 8);
-            o += 8;
-            p += 8;
+            const std::uint64_t stop = (w & kHighBits) | bytesEqual(w, '\n') | bytesEqual(w, '\r');
+            const int plain = stop == 0 ? 8 : std::countr_zero(stop) / 8;
+            o += plain;
+            p += plain;
+            if (plain == 8)
+                continue;
         }
-        if (p == end)
-            break;
         const unsigned char b = *p;
         if (b == '\r' || b == '\n') {
             p += (b == '\r' && end - p > 1 && p[1] == '\n') ? 2 : 1;

@@ -35,6 +35,7 @@ void LongOperation::repaint()
     // Socket notifiers wait too: a file handed over by another start must not
     // be opened in the middle of this one.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+    lastRepaint_ = clock_.elapsed();
 }
 
 void LongOperation::progress(qint64 done, qint64 total)
@@ -49,7 +50,10 @@ void LongOperation::progress(qint64 done, qint64 total)
     }
     if (bar_)
         bar_->setValue(total > 0 ? int(std::clamp<qint64>(done * 1000 / total, 0, 1000)) : 0);
-    repaint();
+    // Ten repaints a second keep the window alive; more would only hand time
+    // to timers (the editor's background line wrapping among them).
+    if (clock_.elapsed() - lastRepaint_ >= 100)
+        repaint();
 }
 
 } // namespace varnik

@@ -32,6 +32,7 @@ private:
     QPointer<QStatusBar> statusBar_;
     QPointer<QProgressBar> bar_;
     QElapsedTimer clock_;
+    qint64 lastRepaint_ = 0;
     int barAfterMs_;
 };
 
