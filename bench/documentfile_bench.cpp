@@ -65,6 +65,42 @@ void BM_Save(benchmark::State& state)
 }
 BENCHMARK(BM_Save)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// What the window does: the file streamed as LF-only UTF-8 pieces (here only
+// counted), and saved from such a buffer.
+class CountingReceiver : public varnik::TextReceiver {
+public:
+    void begin(qint64) override { bytes = 0; }
+    void append(QByteArrayView utf8, qint64, qint64) override { bytes += utf8.size(); }
+    qint64 bytes = 0;
+};
+
+void BM_Stream(benchmark::State& state)
+{
+    const QString path = sampleFile(workDir(), state.range(0) != 0);
+    for (auto _ : state) {
+        CountingReceiver receiver;
+        varnik::streamDocumentFile(path, receiver);
+        benchmark::DoNotOptimize(receiver.bytes);
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(path).size());
+}
+BENCHMARK(BM_Stream)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SaveUtf8(benchmark::State& state)
+{
+    const QString path = sampleFile(workDir(), state.range(0) != 0);
+    const varnik::LoadedDocument d = varnik::loadDocumentFile(path);
+    const QByteArray text = d.text.toUtf8();
+    const QString out = workDir().filePath("out.txt");
+    NullSink sink;
+    varnik::SaveOptions options;
+    options.createBackup = false;
+    for (auto _ : state)
+        varnik::saveUtf8Document(out, false, text, d.encoding, options, sink);
+    state.SetBytesProcessed(state.iterations() * QFile(path).size());
+}
+BENCHMARK(BM_SaveUtf8)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 
 BENCHMARK_MAIN();

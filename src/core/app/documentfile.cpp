@@ -5,6 +5,8 @@
 #include "core/app/rtfreader.h"
 #include "core/app/textcodec.h"
 #include "core/app/textedit.h"
+#include "core/app/textstreamdecoder.h"
+#include "core/app/textstreamencoder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +32,7 @@ QString systemErrorText(int error)
 
 Error readError(const QString& name, const QString& reason)
 {
-    return Error(QStringLiteral("Error reading file\r\n") + name + QStringLiteral("\r\n") + reason);
+    return Error(readErrorMessage(name, reason));
 }
 
 const QString kNotRegular = QStringLiteral("Not a regular file (a device, pipe or socket)");
@@ -148,17 +150,26 @@ void copyToBackup(const QString& name, const QString& backupName)
         throw Error(backup.errorString());
 }
 
+// A text to save, whatever form it is held in.
+struct TextToSave {
+    // Offset of the first character the encoding cannot hold, or -1.
+    std::function<qsizetype(const DocumentEncoding&)> firstUnencodable;
+    std::function<QString(qsizetype offset, const DocumentEncoding&)> unencodableMessage;
+    // Replaces the file with the text in that encoding and line end; throws Error.
+    std::function<void(const QString& path, const DocumentEncoding&, LineEnd)> write;
+};
+
 // Settles the encoding to write: the document's, or UTF-8 if the user agrees
 // to it for text the code page cannot hold. Empty when nothing is to be written.
-std::optional<DocumentEncoding> encodingToWrite(const QString& name, QStringView text,
+std::optional<DocumentEncoding> encodingToWrite(const QString& name, const TextToSave& text,
                                                 const DocumentEncoding& encoding, MessageSink& sink)
 {
-    const qsizetype bad = firstUnencodable(text, encoding);
+    const qsizetype bad = text.firstUnencodable(encoding);
     if (bad < 0)
         return encoding;
     if (encoding.isUtf8()) {
         // Only a broken surrogate pair gets here: no encoding can write it.
-        sink.message(writeErrorMessage(name, unencodableMessage(text, bad, encoding)), MessageKind::Error,
+        sink.message(writeErrorMessage(name, text.unencodableMessage(bad, encoding)), MessageKind::Error,
                      Buttons::OK);
         return std::nullopt;
     }
@@ -168,10 +179,10 @@ std::optional<DocumentEncoding> encodingToWrite(const QString& name, QStringView
     return DocumentEncoding::utf8();
 }
 
-bool writeReporting(const QString& name, QByteArrayView bytes, MessageSink& sink)
+bool writeReporting(const QString& name, const std::function<void()>& write, MessageSink& sink)
 {
     try {
-        replaceFileContents(name, bytes);
+        write();
         return true;
     } catch (const Error& e) {
         sink.message(writeErrorMessage(name, e.message()), MessageKind::Error, Buttons::OK);
@@ -179,7 +190,93 @@ bool writeReporting(const QString& name, QByteArrayView bytes, MessageSink& sink
     }
 }
 
+SaveResult saveText(const QString& name, bool makeBackup, const TextToSave& text,
+                    const DocumentEncoding& encoding, const SaveOptions& options, MessageSink& sink)
+{
+    SaveResult result{false, encoding};
+    if (name.isEmpty())
+        return result;
+    const auto chosen = encodingToWrite(name, text, encoding, sink);
+    if (!chosen)
+        return result;
+    result.encoding = *chosen;
+
+    // An empty extension would name the file itself: there is nothing to keep apart.
+    if (options.createBackup && makeBackup && !options.bakExt.isEmpty() && QFileInfo(name).isFile()) {
+        try {
+            copyToBackup(name, name + options.bakExt);
+        } catch (const Error&) {
+            if (sink.message(backupErrorQuestion(name), MessageKind::Error, Buttons::YesNo) != Result::Yes)
+                return result;
+        }
+    }
+    result.saved = writeReporting(
+        name, [&] { text.write(name, result.encoding, lineEndFromSetting(options.crlf)); }, sink);
+    return result;
+}
+
+TextToSave utf16Text(QStringView text)
+{
+    return {
+        [text](const DocumentEncoding& e) { return firstUnencodable(text, e); },
+        [text](qsizetype at, const DocumentEncoding& e) { return unencodableMessage(text, at, e); },
+        [text](const QString& path, const DocumentEncoding& e, LineEnd eol) {
+            replaceFileContents(path, encodeDocument(text, e, eol));
+        },
+    };
+}
+
+constexpr qint64 kReadPiece = qint64(2) << 20;
+
+// Reads the next piece of a file into `buffer`; returns how much was read.
+qint64 readPiece(QFile& file, QByteArray& buffer, const QString& name)
+{
+    const qint64 n = file.read(buffer.data(), buffer.size());
+    if (n < 0)
+        throw readError(name, file.errorString());
+    return n;
+}
+
+void rewind(QFile& file, const QString& name)
+{
+    if (!file.seek(0))
+        throw readError(name, file.errorString());
+}
+
+// Decodes the file from its start in `mode`, piece by piece into the receiver.
+// False when the file is not UTF-8 after all (Utf8 mode).
+bool streamPass(QFile& file, const QString& name, qint64 limit, TextStreamDecoder& decoder,
+                TextReceiver& receiver, QByteArray& piece, QByteArrayView first)
+{
+    const qint64 size = file.size();
+    QByteArray text;
+    qint64 read = first.size();
+    for (QByteArrayView bytes = first;;) {
+        if (read > limit)
+            throw tooLarge(name, read, limit);
+        text.resize(0);
+        if (bytes.isEmpty()) {
+            if (!decoder.finish(text))
+                return false;
+            if (!text.isEmpty())
+                receiver.append(text, read, std::max(size, read));
+            return true;
+        }
+        if (!decoder.decode(bytes, text))
+            return false;
+        receiver.append(text, read, std::max(size, read));
+        const qint64 n = readPiece(file, piece, name);
+        read += n;
+        bytes = QByteArrayView(piece.constData(), n);
+    }
+}
+
 } // namespace
+
+QString readErrorMessage(const QString& name, const QString& reason)
+{
+    return QStringLiteral("Error reading file\r\n") + name + QStringLiteral("\r\n") + reason;
+}
 
 QString writeErrorMessage(const QString& name, const QString& reason)
 {
@@ -215,6 +312,56 @@ LoadedDocument decodeFileContents(QByteArrayView bytes, const LoadOptions& optio
     return doc;
 }
 
+DocumentFormat streamDocumentFile(const QString& name, TextReceiver& receiver, const LoadOptions& options)
+{
+    if (name.isEmpty())
+        throw readError(name, systemErrorText(ENOENT));
+    QFile file;
+    openRegularFile(file, name);
+    const qint64 size = file.size();
+    const qint64 limit = options.maxBytes;
+    if (size > limit)
+        throw tooLarge(name, size, limit);
+    QByteArray piece(std::min(kReadPiece, std::max<qint64>(size, 1 << 16)), Qt::Uninitialized);
+    const QByteArrayView first(piece.constData(), readPiece(file, piece, name));
+
+    if (RtfReader::isRtf(first)) {
+        rewind(file, name);
+        const QByteArray bytes = readWholeFile(file, name, limit);
+        LoadedDocument doc = decodeFileContents(bytes, options);
+        const QByteArray utf8 = doc.text.toUtf8();
+        receiver.begin(utf8.size());
+        receiver.append(utf8, bytes.size(), bytes.size());
+        const DocumentFormat format = doc;
+        return format;
+    }
+
+    // Most files are UTF-8: decode as such until a byte says otherwise.
+    TextStreamDecoder utf8(TextStreamDecoder::Mode::Utf8);
+    receiver.begin(first.startsWith("\xEF\xBB\xBF") ? size - 3 : size);
+    if (streamPass(file, name, limit, utf8, receiver, piece, first))
+        return {utf8.encoding(), utf8.lineEnds(), false};
+
+    // A legacy file: count its exact size first so that the receiver can
+    // make room once, then decode it from the start.
+    const auto page = options.codePage ? options.codePage : CodePage::windows1250();
+    TextStreamDecoder::LegacySize counter(*page);
+    rewind(file, name);
+    qint64 read = 0;
+    for (qint64 n; (n = readPiece(file, piece, name)) > 0;) {
+        read += n;
+        if (read > limit)
+            throw tooLarge(name, read, limit);
+        counter.add(QByteArrayView(piece.constData(), n));
+    }
+    rewind(file, name);
+    TextStreamDecoder legacy(TextStreamDecoder::Mode::Legacy, page);
+    receiver.begin(counter.bytes());
+    streamPass(file, name, limit, legacy, receiver, piece,
+               QByteArrayView(piece.constData(), readPiece(file, piece, name)));
+    return {legacy.encoding(), legacy.lineEnds(), false};
+}
+
 LoadedDocument loadDocumentFile(const QString& name, const LoadOptions& options)
 {
     if (name.isEmpty())
@@ -228,21 +375,41 @@ LoadedDocument loadDocumentFile(const QString& name, const LoadOptions& options)
 
 void replaceFileContents(const QString& path, QByteArrayView bytes)
 {
+    bool given = false;
+    replaceFileContents(path, [&]() -> QByteArrayView {
+        if (given)
+            return {};
+        given = true;
+        return bytes;
+    });
+}
+
+void replaceFileContents(const QString& path, const std::function<QByteArrayView()>& next)
+{
     QSaveFile file(resolveLinks(path));
     if (!file.open(QIODevice::WriteOnly))
         throw Error(file.errorString());
     // A short write (a full disk, the file size limit) is not flagged as an
     // error by the device and commit() would keep the truncated file: check
     // the count and take the reason from the failed system call.
-    errno = 0;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        const int error = errno;
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                               : error != 0                         ? systemErrorText(error)
-                                            : QStringLiteral("The file was not completely written");
+    const auto failed = [&file](int error) {
+        return Error(file.error() != QFileDevice::NoError ? file.errorString()
+                     : error != 0                         ? systemErrorText(error)
+                                  : QStringLiteral("The file was not completely written"));
+    };
+    try {
+        for (QByteArrayView piece; !(piece = next()).isEmpty();) {
+            errno = 0;
+            if (file.write(piece.data(), piece.size()) != piece.size())
+                throw failed(errno);
+        }
+        errno = 0;
+        if (!file.flush())
+            throw failed(errno);
+    } catch (...) {
         file.cancelWriting();
         file.commit();
-        throw Error(reason);
+        throw;
     }
     if (!file.commit())
         throw Error(file.errorString());
@@ -251,26 +418,29 @@ void replaceFileContents(const QString& path, QByteArrayView bytes)
 SaveResult saveDocument(const QString& name, bool makeBackup, QStringView text,
                         const DocumentEncoding& encoding, const SaveOptions& options, MessageSink& sink)
 {
-    SaveResult result{false, encoding};
-    if (name.isEmpty())
-        return result;
-    const auto chosen = encodingToWrite(name, text, encoding, sink);
-    if (!chosen)
-        return result;
-    result.encoding = *chosen;
+    return saveText(name, makeBackup, utf16Text(text), encoding, options, sink);
+}
 
-    // An empty extension would name the file itself: there is nothing to keep apart.
-    if (options.createBackup && makeBackup && !options.bakExt.isEmpty() && QFileInfo(name).isFile()) {
-        try {
-            copyToBackup(name, name + options.bakExt);
-        } catch (const Error&) {
-            if (sink.message(backupErrorQuestion(name), MessageKind::Error, Buttons::YesNo) != Result::Yes)
-                return result;
-        }
-    }
-    const QByteArray bytes = encodeDocument(text, result.encoding, lineEndFromSetting(options.crlf));
-    result.saved = writeReporting(name, bytes, sink);
-    return result;
+SaveResult saveUtf8Document(const QString& name, bool makeBackup, QByteArrayView text,
+                            const DocumentEncoding& encoding, const SaveOptions& options, MessageSink& sink,
+                            const Progress& progress)
+{
+    const TextToSave toSave{
+        [text](const DocumentEncoding& e) { return firstUnencodableUtf8(text, e); },
+        [](qsizetype at, const DocumentEncoding& e) {
+            return unencodableMessage(QStringView(), at, e); // UTF-8 can hold anything: never asked
+        },
+        [text, &progress](const QString& path, const DocumentEncoding& e, LineEnd eol) {
+            TextStreamEncoder encoder(text, e, eol);
+            replaceFileContents(path, [&] {
+                const QByteArrayView piece = encoder.next();
+                if (progress)
+                    progress(encoder.done(), text.size());
+                return piece;
+            });
+        },
+    };
+    return saveText(name, makeBackup, toSave, encoding, options, sink);
 }
 
 bool writeBlockFile(const QString& name, QStringView text, const DocumentEncoding& encoding,
@@ -278,14 +448,16 @@ bool writeBlockFile(const QString& name, QStringView text, const DocumentEncodin
 {
     if (name.isEmpty())
         return false;
-    const auto chosen = encodingToWrite(name, text, encoding, sink);
+    const TextToSave toSave = utf16Text(text);
+    const auto chosen = encodingToWrite(name, toSave, encoding, sink);
     if (!chosen)
         return false;
     QByteArray bytes = encodeDocument(text, *chosen, LineEnd::CrLf);
     const bool endsWithBreak = !text.isEmpty() && (text.back() == u'\n' || text.back() == u'\r');
     if (!text.isEmpty() && !endsWithBreak)
         bytes += "\r\n";
-    return writeReporting(name, bytes, sink);
+    return writeReporting(
+        name, [&] { replaceFileContents(name, bytes); }, sink);
 }
 
 QString blockInsertText(const QString& loadedText)

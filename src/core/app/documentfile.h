@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace varnik {
 
 // Files larger than this are refused rather than exhausting memory.
@@ -18,12 +20,16 @@ struct LoadOptions {
     qint64 maxBytes = kDefaultMaxFileSize;
 };
 
-// A file's contents ready for the edit control.
-struct LoadedDocument {
-    QString text; // LF line breaks
+// How a file's text was stored.
+struct DocumentFormat {
     DocumentEncoding encoding;
     LineEndCounts lineEnds; // as found in a plain-text file
     bool richText = false;  // read from Rich Text Format: saving writes plain text
+};
+
+// A file's contents ready for the edit control.
+struct LoadedDocument : DocumentFormat {
+    QString text; // LF line breaks
 };
 
 // Reads a document file: Rich Text Format as its plain text, anything else as
@@ -33,6 +39,25 @@ struct LoadedDocument {
 LoadedDocument loadDocumentFile(const QString& name, const LoadOptions& options = {});
 // The same for bytes already read (standard input, a dropped buffer).
 LoadedDocument decodeFileContents(QByteArrayView bytes, const LoadOptions& options = {});
+
+// Takes a document's text as UTF-8 with LF line breaks, piece by piece.
+class TextReceiver {
+public:
+    virtual ~TextReceiver() = default;
+    // Comes before the first piece with the text's expected size in bytes (0:
+    // unknown), and again when the file turns out not to be UTF-8 and is read
+    // once more from its start: what came before is void then.
+    virtual void begin(qint64 bytes) = 0;
+    // The next piece; `read` of the file's `size` bytes are read so far.
+    virtual void append(QByteArrayView utf8, qint64 read, qint64 size) = 0;
+};
+
+// Reads a document file as loadDocumentFile does, but hands its text over in
+// pieces as they are read: the file is never held whole, and a UTF-8 file is
+// never turned into UTF-16. The text is the UTF-8 of loadDocumentFile's text.
+// Throws the same errors (and whatever the receiver throws).
+DocumentFormat streamDocumentFile(const QString& name, TextReceiver& receiver,
+                                  const LoadOptions& options = {});
 
 // The settings that shape a save.
 struct SaveOptions {
@@ -60,6 +85,15 @@ struct SaveResult {
 SaveResult saveDocument(const QString& name, bool makeBackup, QStringView text,
                         const DocumentEncoding& encoding, const SaveOptions& options, MessageSink& sink);
 
+// How far a long step has come.
+using Progress = std::function<void(qint64 done, qint64 total)>;
+
+// saveDocument for a text held as UTF-8 (as the edit control holds it, see
+// TextStreamEncoder): the file is encoded and written piece by piece.
+SaveResult saveUtf8Document(const QString& name, bool makeBackup, QByteArrayView text,
+                            const DocumentEncoding& encoding, const SaveOptions& options, MessageSink& sink,
+                            const Progress& progress = {});
+
 // Block write: the lines of `text`, each followed by CR LF, into a new or
 // replaced file; the same failure reports as saveDocument.
 bool writeBlockFile(const QString& name, QStringView text, const DocumentEncoding& encoding,
@@ -73,8 +107,12 @@ QString blockInsertText(const QString& loadedText);
 // temporary file in the same directory. Throws Error carrying the system's
 // error text.
 void replaceFileContents(const QString& path, QByteArrayView bytes);
+// The same with the contents made piece by piece: `next` yields the next
+// piece, empty at the end, and may throw Error (nothing is replaced then).
+void replaceFileContents(const QString& path, const std::function<QByteArrayView()>& next);
 
 // The messages of this module, exactly as shown.
+QString readErrorMessage(const QString& name, const QString& reason);
 QString writeErrorMessage(const QString& name, const QString& reason);
 QString backupErrorQuestion(const QString& name);
 QString unencodableQuestion(const QString& name, const DocumentEncoding& encoding);

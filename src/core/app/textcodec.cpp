@@ -132,7 +132,12 @@ qsizetype firstUnencodable(QStringView text, const DocumentEncoding& encoding)
 
 QString unencodableMessage(QStringView text, qsizetype offset, const DocumentEncoding& encoding)
 {
-    const char32_t c = offset >= 0 && offset < text.size() ? codePointAt(text, offset).first : 0;
+    return unencodableMessage(offset >= 0 && offset < text.size() ? codePointAt(text, offset).first : 0,
+                              offset, encoding);
+}
+
+QString unencodableMessage(char32_t c, qsizetype offset, const DocumentEncoding& encoding)
+{
     return QStringLiteral("The text holds a character that %1 cannot represent (U+%2 at position %3)")
         .arg(encoding.name())
         .arg(uint(c), 4, 16, QChar(u'0'))

@@ -36,7 +36,9 @@ inline bool encodesLosslessly(QStringView text, const DocumentEncoding& encoding
 // holds a character the encoding cannot represent.
 QByteArray encodeDocument(QStringView text, const DocumentEncoding& encoding, LineEnd lineEnd);
 
-// The message for a text that does not fit its encoding.
+// The message for a text that does not fit its encoding: the character at
+// `offset` (in UTF-16 units), or the character `c` found there.
 QString unencodableMessage(QStringView text, qsizetype offset, const DocumentEncoding& encoding);
+QString unencodableMessage(char32_t c, qsizetype offset, const DocumentEncoding& encoding);
 
 } // namespace varnik

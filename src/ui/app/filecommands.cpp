@@ -14,7 +14,9 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/longoperation.h"
 #include "ui/app/mydlg.h"
+#include "ui/app/scintilladocumentloader.h"
 #include "ui/app/ttabrxrichedit.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/systeminfo.h"
@@ -28,6 +30,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <thread>
 
@@ -63,6 +66,58 @@ FileInfo toFileInfo(const DocumentInfo& record, const QRect& window)
     }
     return info;
 }
+
+// Feeds a file's text into a new document of the edit while the window keeps painting.
+class EditLoad : public TextReceiver {
+public:
+    EditLoad(QsciScintillaBase* edit, LongOperation& operation) : loader_(edit), operation_(operation) {}
+
+    void begin(qint64 bytes) override { loader_.begin(bytes); }
+    void append(QByteArrayView utf8, qint64 read, qint64 size) override
+    {
+        loader_.append(utf8);
+        operation_.progress(read, size);
+    }
+    ScintillaDocumentLoader& loader() { return loader_; }
+
+private:
+    ScintillaDocumentLoader loader_;
+    LongOperation& operation_;
+};
+
+// For bench/run_open_save.sh: with VARNIK_BENCH_EXIT_AFTER_PAINT=1 the program
+// ends as soon as the document opened from the command line has been painted;
+// VARNIK_BENCH_SAVE_TO names a file to save it to (as Save as) before that.
+class BenchExit : public QObject {
+public:
+    BenchExit(SDIAppForm* form, DocumentEdit* edit) : QObject(form), form_(form), edit_(edit)
+    {
+        edit->viewport()->installEventFilter(this);
+        edit->viewport()->update();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            // Runs once this paint is over.
+            QTimer::singleShot(0, this, [this] {
+                const QString saveTo = qEnvironmentVariable("VARNIK_BENCH_SAVE_TO");
+                if (!saveTo.isEmpty() && !form_->saveDocumentAs(edit_, saveTo, false, false))
+                    QCoreApplication::exit(1);
+                else
+                    QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    SDIAppForm* form_;
+    DocumentEdit* edit_;
+    bool done_ = false;
+};
 
 } // namespace
 
@@ -124,36 +179,50 @@ void SDIAppForm::restoreDocumentFileInfo(DocumentInfo& record)
 
 bool SDIAppForm::openFileInto(const QString& fileName)
 {
-    setStatusText(FileTexts::kStatusOpening.toString());
-    LoadedDocument loaded;
+    if (LongOperation::running())
+        return false; // one file at a time
+    // The text goes straight from the file into a new document of the edit,
+    // which replaces the old one only once it is complete.
+    const QPointer<DocumentEdit> edit = activeEdit();
+    DocumentFormat format;
     {
-        BusyCursor busy;
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        LongOperation operation(statusBar());
+        setStatusText(FileTexts::kStatusOpening.toString());
+        operation.repaint();
+        QString failure;
         try {
-            loaded = loadDocumentFile(fileName, LoadOptions{legacyCodePage(settings_.codePage)});
+            EditLoad load(edit, operation);
+            format = streamDocumentFile(fileName, load, LoadOptions{legacyCodePage(settings_.codePage)});
+            setStatusText(FileTexts::kStatusWait.toString());
+            operation.repaint();
+            if (edit)
+                edit->scintillaEdit().finishLoad(load.loader());
         } catch (const Error& e) {
+            failure = e.message();
+        } catch (const std::bad_alloc&) {
+            failure = readErrorMessage(fileName, QStringLiteral("Not enough memory to hold the document"));
+        }
+        if (!failure.isEmpty()) {
             setStatusText(QString());
-            messages_->message(e.message(), MessageKind::Error, Buttons::OK);
+            messages_->message(failure, MessageKind::Error, Buttons::OK);
             return false;
         }
-        setStatusText(FileTexts::kStatusWait.toString());
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        DocumentEdit* edit = activeEdit();
-        edit->scintillaEdit().setUtf8Text(loaded.text.toUtf8());
     }
+    DocumentInfo* record = documents_->recordOf(edit);
+    if (!edit || !record)
+        return false;
     const QString name = QFileInfo(fileName).absoluteFilePath();
     addRecentFile(name);
-    DocumentInfo& record = activeRecord();
-    record.fileName = name;
-    record.modified = false;
-    record.encoding = loaded.encoding;
+    record->fileName = name;
+    record->modified = false;
+    record->encoding = format.encoding;
     SetTitle(name);
-    restoreDocumentFileInfo(record);
+    restoreDocumentFileInfo(*record);
     if (settings_.extraInfo)
-        activeText().setSelection(record.selStart, record.selLength);
+        edit->textEdit().setSelection(record->selStart, record->selLength);
     dialogDir_ = QFileInfo(name).absolutePath();
     setStatusText(FileTexts::kStatusOk.toString());
-    activeText().setModified(false);
+    edit->textEdit().setModified(false);
     return true;
 }
 
@@ -203,12 +272,17 @@ bool SDIAppForm::saveDocumentAs(DocumentEdit* edit, const QString& fileName, boo
     DocumentInfo* record = documents_->recordOf(edit);
     if (!record)
         return false;
-    setStatusText(FileTexts::kStatusWait.toString());
     SaveResult result;
     {
-        BusyCursor busy;
+        LongOperation operation(statusBar());
+        setStatusText(FileTexts::kStatusWait.toString());
+        operation.repaint();
+        // Encoded piece by piece from the edit's own buffer, which stays put:
+        // user input waits until the save is over.
         const SaveOptions options{settings_.createBackup, settings_.bakExt, settings_.crlf};
-        result = saveDocument(fileName, makeBackup, edit->textEdit().text(), record->encoding, options, *messages_);
+        result = saveUtf8Document(
+            fileName, makeBackup, edit->scintillaEdit().utf8Text(), record->encoding, options, *messages_,
+            [&operation](qint64 done, qint64 total) { operation.progress(done, total); });
     }
     setStatusText(result.saved ? FileTexts::kStatusOk.toString() : QString());
     if (!result.saved)
@@ -369,7 +443,7 @@ void SDIAppForm::dropEvent(QDropEvent* e)
 
 void SDIAppForm::autosaveTick()
 {
-    if (!autosave_)
+    if (!autosave_ || LongOperation::running())
         return;
     const SaveOptions options{settings_.createBackup, settings_.bakExt, settings_.crlf};
     const int count = documents_->isMultiDoc() ? documents_->tabs()->TabCount() : 1;
@@ -439,7 +513,9 @@ void SDIAppForm::openStartupDocument()
 {
     if (hasParam_) {
         hasParam_ = false;
-        openFileInto(args_.value(1));
+        if (openFileInto(args_.value(1)) &&
+            qEnvironmentVariableIntValue("VARNIK_BENCH_EXIT_AFTER_PAINT") == 1)
+            new BenchExit(this, activeEdit());
         return;
     }
 #ifdef Q_OS_UNIX

@@ -1,6 +1,8 @@
 #include "ui/app/scintillatextedit.h"
 
-#include <Qsci/qsciscintillabase.h>
+#include "ui/app/scintilladocumentloader.h"
+
+#include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
 
@@ -14,6 +16,7 @@ ScintillaTextEdit::ScintillaTextEdit(QsciScintillaBase* control) : sci_(control)
     send(Sci::SCI_SETEOLMODE, Sci::SC_EOL_LF);
     send(Sci::SCI_SETPASTECONVERTENDINGS, 1);
     send(Sci::SCI_ALLOCATELINECHARACTERINDEX, Sci::SC_LINECHARACTERINDEX_UTF16);
+    setUtf8Text({}); // a document without style bytes, which plain text never needs
 }
 
 long ScintillaTextEdit::send(unsigned int msg, unsigned long w, long l) const
@@ -48,27 +51,32 @@ qsizetype ScintillaTextEdit::charPosition(long bytePos) const
 
 QString ScintillaTextEdit::text() const
 {
-    const long n = send(Sci::SCI_GETLENGTH);
-    const char* p = reinterpret_cast<const char*>(send(Sci::SCI_GETCHARACTERPOINTER));
-    return toCrLfLineEnds(QString::fromUtf8(p, n));
+    return toCrLfLineEnds(QString::fromUtf8(utf8Text()));
 }
 
 void ScintillaTextEdit::setText(const QString& text) { setUtf8Text(toLfLineEnds(text).toUtf8()); }
 
-void ScintillaTextEdit::setUtf8Text(const QByteArray& utf8)
+void ScintillaTextEdit::setUtf8Text(QByteArrayView utf8)
 {
-    const bool ro = send(Sci::SCI_GETREADONLY);
-    send(Sci::SCI_SETREADONLY, 0);
-    send(Sci::SCI_SETUNDOCOLLECTION, 0);
-    send(Sci::SCI_CLEARALL);
-    // SCI_SETTEXT would stop at the first NUL byte.
-    send(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), reinterpret_cast<long>(utf8.constData()));
-    send(Sci::SCI_SETUNDOCOLLECTION, 1);
-    send(Sci::SCI_EMPTYUNDOBUFFER);
-    send(Sci::SCI_SETSAVEPOINT);
-    send(Sci::SCI_GOTOPOS, 0);
-    send(Sci::SCI_SETREADONLY, ro);
+    ScintillaDocumentLoader loader(sci_);
+    loader.begin(utf8.size());
+    loader.append(utf8);
+    finishLoad(loader);
+}
+
+void ScintillaTextEdit::finishLoad(ScintillaDocumentLoader& loader)
+{
+    loader.finish();
     forcedModified_ = false;
+    // A new document comes without change notifications: tell who follows the text.
+    if (auto* editor = qobject_cast<QsciScintilla*>(sci_))
+        Q_EMIT editor->textChanged();
+}
+
+QByteArrayView ScintillaTextEdit::utf8Text() const
+{
+    const long n = send(Sci::SCI_GETLENGTH);
+    return QByteArrayView(reinterpret_cast<const char*>(send(Sci::SCI_GETCHARACTERPOINTER)), n);
 }
 
 qsizetype ScintillaTextEdit::length() const

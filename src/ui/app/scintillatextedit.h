@@ -8,17 +8,27 @@ class QsciScintillaBase;
 
 namespace varnik {
 
+class ScintillaDocumentLoader;
+
 // TextEdit over a QScintilla control. The control holds UTF-8 with LF line
-// ends; a UTF-16 character index is kept so that offset mapping is cheap.
+// ends in a plain-text document (no style bytes); a UTF-16 character index is
+// kept so that offset mapping is cheap.
 class ScintillaTextEdit : public TextEdit {
 public:
-    // Prepares the control (UTF-8, LF line ends, character index) without taking ownership.
+    // Prepares the control (UTF-8, LF line ends, character index, a plain-text
+    // document) without taking ownership.
     explicit ScintillaTextEdit(QsciScintillaBase* control);
 
     QString text() const override;
     void setText(const QString& text) override;
-    // Loads UTF-8 bytes (already LF-only) without a QString round trip.
-    void setUtf8Text(const QByteArray& utf8);
+    // Loads UTF-8 bytes (already LF-only) without a QString round trip; the
+    // undo history is gone and the document is not modified afterwards.
+    void setUtf8Text(QByteArrayView utf8);
+    // The same for a document loaded piece by piece: finishes the loader.
+    void finishLoad(ScintillaDocumentLoader& loader);
+    // The whole text as the control holds it (UTF-8, LF line ends), without a
+    // copy: valid until the text changes.
+    QByteArrayView utf8Text() const;
     qsizetype length() const override;
     QString textRange(qsizetype start, qsizetype end) const override;
     QChar charAt(qsizetype pos) const override;
