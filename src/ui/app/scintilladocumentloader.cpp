@@ -5,21 +5,20 @@
 #include <cstddef>
 #include <new>
 
+// Scintilla's document loader interface (its ILoader.h, which QScintilla does
+// not install), declared as Scintilla declares it: the loader the control
+// hands out is used through its own type.
+class ILoader {
+public:
+    virtual int Release() = 0;
+    // 0, or an SC_STATUS_* failure.
+    virtual int AddData(const char* data, std::ptrdiff_t length) = 0;
+    virtual void* ConvertToDocument() = 0;
+};
+
 namespace varnik {
 
 using Sci = QsciScintillaBase;
-
-// Scintilla's document loader interface, which QScintilla does not install:
-// the order and signatures of these functions are the contract.
-class ScintillaDocumentLoader::Loader {
-public:
-    virtual int Release() = 0;
-    virtual int AddData(const char* data, std::ptrdiff_t length) = 0; // 0 or an SC_STATUS_* failure
-    virtual void* ConvertToDocument() = 0;
-
-protected:
-    ~Loader() = default;
-};
 
 namespace {
 
@@ -81,7 +80,7 @@ void ScintillaDocumentLoader::begin(qint64 bytes)
     const auto room = static_cast<unsigned long>(std::max<qint64>(bytes, 0) + 64);
     const long loader = sci_->SendScintilla(Sci::SCI_CREATELOADER, room,
                                             static_cast<long>(Sci::SC_DOCUMENTOPTION_STYLES_NONE));
-    loader_ = reinterpret_cast<Loader*>(loader);
+    loader_ = reinterpret_cast<ILoader*>(loader);
     if (!loader_)
         throw std::bad_alloc();
 }
@@ -111,6 +110,7 @@ void ScintillaDocumentLoader::finish()
     sci_->SendScintilla(Sci::SCI_RELEASEDOCUMENT, 0UL, document); // the control holds it now
     settings.applyTo(sci_);
     sci_->SendScintilla(Sci::SCI_SETWRAPMODE, wrap);
+    sci_->SendScintilla(Sci::SCI_GOTOPOS, 0UL); // and the view scrolled to it
 }
 
 } // namespace varnik

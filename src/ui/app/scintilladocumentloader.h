@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QtGlobal>
 
+class ILoader;
 class QsciScintillaBase;
 
 namespace varnik {
@@ -32,11 +33,10 @@ public:
     void finish();
 
 private:
-    class Loader;
     void drop();
 
     QsciScintillaBase* sci_;
-    Loader* loader_ = nullptr;
+    ILoader* loader_ = nullptr; // Scintilla's, for the document being filled
 };
 
 } // namespace varnik

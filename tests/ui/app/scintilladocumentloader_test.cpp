@@ -121,6 +121,17 @@ TEST_F(ScintillaDocumentLoaderTest, unfinishedOrRestartedLoadsLeaveNoTrace)
     EXPECT_EQ(edit.text(), u"second"_qs);
 }
 
+TEST_F(ScintillaDocumentLoaderTest, newDocumentIsShownFromItsStart)
+{
+    control.resize(300, 200);
+    edit.setUtf8Text(QByteArray("line\n").repeated(1000));
+    send(Sci::SCI_SETFIRSTVISIBLELINE, 500);
+    ASSERT_EQ(send(Sci::SCI_GETFIRSTVISIBLELINE), 500);
+    edit.setUtf8Text(QByteArray("other\n").repeated(1000));
+    EXPECT_EQ(send(Sci::SCI_GETFIRSTVISIBLELINE), 0);
+    EXPECT_EQ(edit.caretPosition(), 0);
+}
+
 TEST_F(ScintillaDocumentLoaderTest, listenersLearnOfTheNewText)
 {
     QSignalSpy changed(&control, &QsciScintilla::textChanged);

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Opening and saving the shared 100 MB text in the window, against a bare
+# QScintilla editor and vim, in one run; prints wall times and peak memory
+# (GNU time) with their ratios to vim.
+#
+#   bench/run_open_save.sh [data-dir]
+#
+# GEN_DATA names the data generator (default: the shared gen_data.py),
+# BUILD_DIR the release build directory, RUNS the runs of each command (median).
+# Runs under xvfb-run when it is installed, else on the offscreen platform.
+#
+# The window is measured with two environment variables the program reads at
+# start-up: VARNIK_BENCH_EXIT_AFTER_PAINT=1 ends it right after the first paint
+# of the document named on the command line, and VARNIK_BENCH_SAVE_TO=PATH
+# saves the document there (as Save as) before it ends.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+data=${1:-$root/bench/out/data}
+build=${BUILD_DIR:-$root/build-bench}
+gen=${GEN_DATA:-/work/shared/bench/gen_data.py}
+out=$root/bench/out
+text=$data/text100.txt
+mkdir -p "$out"
+
+if [ ! -f "$text" ]; then
+    echo "generating $text" >&2
+    python3 "$gen" "$data" >&2
+fi
+[ -x /usr/bin/time ] || { echo "GNU time is needed (package time)" >&2; exit 1; }
+command -v vim >/dev/null || { echo "vim is needed (package vim)" >&2; exit 1; }
+
+cmake -S "$root" -B "$build" -G Ninja -DVARNIK_BENCH=ON -DVARNIK_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+ninja -C "$build" -j2 varnik bare_scintilla_bench >/dev/null
+
+# Settings, recent files and sockets of these runs stay in a directory of their own.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run LC_ALL=C.UTF-8
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+runner=(env QT_QPA_PLATFORM=offscreen)
+display="offscreen platform"
+if command -v xvfb-run >/dev/null; then
+    runner=(xvfb-run -a -s "-screen 0 1280x1024x24")
+    display="xvfb-run"
+fi
+
+"${runner[@]}" python3 - "$text" "$build" "$out" "${RUNS:-3}" "$display" <<'PY'
+import os, re, statistics, subprocess, sys
+
+text, build, out, runs, display = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), sys.argv[5]
+varnik = os.path.join(build, "src", "varnik")
+bare = os.path.join(build, "bench", "bare_scintilla_bench")
+saved = os.path.join(out, "varnik-saved.txt")
+headless = os.path.join(out, "varnik-apply.txt")
+
+def measure(argv, env=None, stdout=subprocess.DEVNULL):
+    """Median wall seconds and peak RSS (MiB) of `runs` runs under GNU time."""
+    walls, peaks = [], []
+    for _ in range(runs):
+        r = subprocess.run(["/usr/bin/time", "-v"] + argv, env={**os.environ, **(env or {})},
+                           stdout=stdout() if callable(stdout) else stdout, stderr=subprocess.PIPE, text=True)
+        if r.returncode != 0:
+            sys.exit(f"{' '.join(argv)} failed ({r.returncode}):\n{r.stderr[-2000:]}")
+        wall = re.search(r"Elapsed \(wall clock\) time .*: (?:(\d+):)?(\d+):([\d.]+)", r.stderr)
+        rss = re.search(r"Maximum resident set size \(kbytes\): (\d+)", r.stderr)
+        walls.append(int(wall.group(1) or 0) * 3600 + int(wall.group(2)) * 60 + float(wall.group(3)))
+        peaks.append(int(rss.group(1)) / 1024)
+    return statistics.median(walls), statistics.median(peaks)
+
+bench = {"VARNIK_BENCH_EXIT_AFTER_PAINT": "1"}
+rows = [
+    ("vim -u NONE -n -es +q F", measure(["vim", "-u", "NONE", "-n", "-es", "+q", text])),
+    ("bare QScintilla SCI_SETTEXT + paint", measure([bare, text])),
+    ("varnik: open until painted", measure([varnik, text, "-n"], bench)),
+    ("varnik: open, paint, save as", measure([varnik, text, "-n"], {**bench, "VARNIK_BENCH_SAVE_TO": saved})),
+    ("varnik --apply Selectall1 F > out", measure([varnik, "--apply", "Selectall1", text],
+                                                  stdout=lambda: open(headless, "wb"))),
+]
+
+# Both saves write the default CR LF line ends: the file with a CR before every LF.
+with open(text, "rb") as f:
+    expected = f.read().replace(b"\n", b"\r\n")
+for path in (saved, headless):
+    with open(path, "rb") as f:
+        if f.read() != expected:
+            sys.exit(f"{path} is not the text with CR LF line ends")
+del expected
+
+size = os.path.getsize(text) / 2**20
+vim_wall, vim_rss = rows[0][1]
+print(f"File: {text} ({size:.0f} MiB); {runs} runs each, medians; display: {display}")
+print(f"{'command':38} {'wall s':>7} {'peak MiB':>9} {'x vim time':>10} {'x vim RSS':>9} {'RSS/file':>8}")
+for name, (wall, rss) in rows:
+    print(f"{name:38} {wall:7.2f} {rss:9.0f} {wall / vim_wall:10.2f} {rss / vim_rss:9.2f} {rss / size:8.2f}")
+open_wall = rows[2][1][0]
+save_wall = rows[3][1][0]
+print(f"{'varnik: the save alone (difference)':38} {save_wall - open_wall:7.2f}")
+print("Saved files checked: the text with CR LF line ends (the default CRLF setting).")
+PY
