@@ -70,10 +70,17 @@ def measure(argv, env=None, stdout=subprocess.DEVNULL):
     return statistics.median(walls), statistics.median(peaks)
 
 bench = {"VARNIK_BENCH_EXIT_AFTER_PAINT": "1"}
+# The default settings wrap long lines (WordWrap=1); a second settings
+# directory measures the editor without wrapping.
+nowrap = os.path.join(os.environ["XDG_CONFIG_HOME"] + "-nowrap")
+os.makedirs(os.path.join(nowrap, "Varnik"), exist_ok=True)
+with open(os.path.join(nowrap, "Varnik", "Varnik.conf"), "w") as f:
+    f.write("[General]\nWordWrap=0\n")
 rows = [
     ("vim -u NONE -n -es +q F", measure(["vim", "-u", "NONE", "-n", "-es", "+q", text])),
     ("bare QScintilla SCI_SETTEXT + paint", measure([bare, text])),
     ("varnik: open until painted", measure([varnik, text, "-n"], bench)),
+    ("varnik: the same, WordWrap=0", measure([varnik, text, "-n"], {**bench, "XDG_CONFIG_HOME": nowrap})),
     ("varnik: open, paint, save as", measure([varnik, text, "-n"], {**bench, "VARNIK_BENCH_SAVE_TO": saved})),
     ("varnik --apply Selectall1 F > out", measure([varnik, "--apply", "Selectall1", text],
                                                   stdout=lambda: open(headless, "wb"))),
@@ -95,7 +102,7 @@ print(f"{'command':38} {'wall s':>7} {'peak MiB':>9} {'x vim time':>10} {'x vim 
 for name, (wall, rss) in rows:
     print(f"{name:38} {wall:7.2f} {rss:9.0f} {wall / vim_wall:10.2f} {rss / vim_rss:9.2f} {rss / size:8.2f}")
 open_wall = rows[2][1][0]
-save_wall = rows[3][1][0]
+save_wall = rows[4][1][0]
 print(f"{'varnik: the save alone (difference)':38} {save_wall - open_wall:7.2f}")
 print("Saved files checked: the text with CR LF line ends (the default CRLF setting).")
 PY

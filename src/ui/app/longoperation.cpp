@@ -4,6 +4,8 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
+#include <algorithm>
+
 namespace varnik {
 
 namespace {
