@@ -38,8 +38,10 @@ QMap<QString, DocumentCommand> buildCommands()
         {u"Clearline1", clearLine},        {u"Selectwordatcursor1", selectWordAtCursor},
         {u"Selectto1", selectToBracket},
     };
-    for (const auto& [id, fn] : lineCommands)
-        add(id, [fn](DocumentCommandContext& ctx) { fn(ctx.edit); });
+    for (const auto& entry : lineCommands) {
+        void (*fn)(TextEdit&) = entry.second;
+        add(entry.first, [fn](DocumentCommandContext& ctx) { fn(ctx.edit); });
+    }
 
     add(u"Numberinselectiontoenglishwords1", [](DocumentCommandContext& ctx) {
         numberToWordsCommand(ctx.edit, ctx.messages, WordsLanguage::English, ctx.environment.settings().selectStay);
@@ -56,10 +58,12 @@ QMap<QString, DocumentCommand> buildCommands()
         {u"Evaluateequations1", EvaluationCommand::Equations},
         {u"Evaluatequadraticequation1", EvaluationCommand::QuadraticEquation},
     };
-    for (const auto& [id, command] : evaluations)
-        add(id, [command](DocumentCommandContext& ctx) {
+    for (const auto& entry : evaluations) {
+        const EvaluationCommand command = entry.second;
+        add(entry.first, [command](DocumentCommandContext& ctx) {
             applyEvaluationCommand(ctx.edit, command, ctx.decimalSeparator);
         });
+    }
     return c;
 }
 
