@@ -11,7 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 data=${1:-$root/bench/out/data}
 build=${BUILD_DIR:-$root/build-bench}
-gen=${GEN_DATA:-/work/shared/bench/gen_data.py}
+gen=${GEN_DATA:-$root/../shared/bench/gen_data.py}
 out=$root/bench/out
 text=$data/text100.txt
 mkdir -p "$out"
