@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <optional>
 
 namespace varnik::cli {
 
@@ -45,7 +46,8 @@ public:
         const QString answer = options_.fields.value(QStringLiteral("answer")).toLower();
         if (answer == u"no" && (buttons & Buttons::No))
             return Result::No;
-        if (answer == u"cancel" && (buttons & Buttons::Cancel))
+        // Without a Cancel button, cancelling is closing the dialog, which cancels too.
+        if (answer == u"cancel")
             return Result::Cancel;
         if (buttons & Buttons::Yes)
             return Result::Yes;
@@ -87,6 +89,34 @@ QByteArray readAllStandardInput()
     if (!in.open(stdin, QIODevice::ReadOnly))
         return {};
     return in.readAll();
+}
+
+// The document as Save writes it. Text its code page cannot hold becomes UTF-8
+// when the question is answered Yes, as a save would; otherwise, and for text
+// no encoding can hold, nothing is written and an error is shown.
+std::optional<QByteArray> encodeOutput(const QString& text, const DocumentEncoding& encoding, LineEnd lineEnd,
+                                       const ApplyOptions& options, StderrMessageSink& messages)
+{
+    const QString name = options.file.isEmpty() ? QStringLiteral("-") : options.file;
+    const auto failed = [&](const QString& reason) {
+        messages.message(writeErrorMessage(name, reason), MessageKind::Error, Buttons::OK);
+        return std::nullopt;
+    };
+    try {
+        return encodeDocument(text, encoding, lineEnd);
+    } catch (const Error& e) {
+        if (encoding.isUtf8())
+            return failed(e.message());
+    }
+    if (messages.message(unencodableQuestion(name, encoding), MessageKind::Confirmation,
+                         Buttons::YesNoCancel) == Result::Yes) {
+        try {
+            return encodeDocument(text, DocumentEncoding::utf8(), lineEnd);
+        } catch (const Error& e) {
+            return failed(e.message());
+        }
+    }
+    return failed(QStringLiteral("Not saved as UTF-8"));
 }
 
 } // namespace
@@ -173,14 +203,8 @@ int runApply(const QStringList& args)
     }
 
     const QString out = context.newDocument ? *context.newDocument : document.rawText();
-    try {
-        writeStd(stdout, encodeDocument(out, encoding, lineEndFromSetting(settings.crlf)));
-    } catch (const Error&) {
-        // Text the document's code page cannot hold is written as UTF-8, as a
-        // save would after asking.
-        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation, Buttons::YesNo);
-        writeStd(stdout, encodeDocument(out, DocumentEncoding::utf8(), lineEndFromSetting(settings.crlf)));
-    }
+    if (const auto bytes = encodeOutput(out, encoding, lineEndFromSetting(settings.crlf), options, messages))
+        writeStd(stdout, *bytes);
     if (options.report)
         err(QStringLiteral("selection %1 %2\n").arg(document.selectionStart()).arg(document.selectionLength()));
     return messages.failed ? 1 : 0;
