@@ -70,7 +70,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerFileCommands();
     registerTextCommands();
     search_ = new SearchController(*this);
-    tools_ = new ToolsController(*this);
+    tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { SetTitle(documents_->activeRecord().fileName); });

@@ -3,13 +3,13 @@
 #include "core/app/codepage.h"
 #include "core/app/error.h"
 #include "core/app/messagesink.h"
+#include "core/app/settings.h"
 #include "core/app/textedit.h"
 #include "core/tools/favouritetexts.h"
 #include "platform/hostlookup.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/sdiappform.h"
 #include "ui/tools/charmap.h"
 #include "ui/tools/clipboardmonitor.h"
 #include "ui/tools/formcharmap.h"
@@ -23,9 +23,10 @@
 
 namespace varnik {
 
-ToolsController::ToolsController(SDIAppForm& window)
-    : QObject(&window), window_(window), clipboardWindow_(new FormClipboard(multiClipboard_, &window)),
-      monitor_(new ClipboardMonitor(QApplication::clipboard(), window.messages(), this)),
+ToolsController::ToolsController(ToolsHost host)
+    : QObject(&host.window), host_(std::move(host)),
+      clipboardWindow_(new FormClipboard(multiClipboard_, &host_.window)),
+      monitor_(new ClipboardMonitor(QApplication::clipboard(), host_.messages, this)),
       favouriteFile_(defaultFavouriteDirectory() + u'/' + favouriteFileName(loginName()))
 {
     setObjectName(QStringLiteral("ToolsController"));
@@ -42,9 +43,14 @@ bool ToolsController::clipboardHasText() const
     return monitor_->hasText();
 }
 
+TextEdit& ToolsController::activeText() const
+{
+    return host_.documents.activeEdit()->textEdit();
+}
+
 void ToolsController::registerCommands()
 {
-    CommandActions& c = window_.commands();
+    CommandActions& c = host_.commands;
     c.setHandler(QStringLiteral("Pastemclip1"), [this] { pasteFromMultiClipboard(); });
     c.setHandler(QStringLiteral("Gettextfromselection1"), [this] { getTextFromSelection(); });
     c.setHandler(QStringLiteral("Yourfavtxt1"), [this] { favouriteTexts(); });
@@ -53,13 +59,14 @@ void ToolsController::registerCommands()
 
 void ToolsController::clipboardChanged()
 {
-    // The status tick enables Paste and the clipboard-at commands from what the monitor read.
-    window_.statusTick();
+    // Paste and the clipboard-at commands follow what the monitor read.
+    if (host_.refreshCommands)
+        host_.refreshCommands();
 }
 
 void ToolsController::collect(const QString& selectedText)
 {
-    if (window_.settings().multiClip)
+    if (host_.settings.multiClip)
         multiClipboard_.add(selectedText);
 }
 
@@ -72,49 +79,48 @@ int ToolsController::showModal(QDialog& dialog)
 
 void ToolsController::pasteFromMultiClipboard()
 {
-    if (!window_.settings().multiClip || multiClipboard_.isEmpty())
+    if (!host_.settings.multiClip || multiClipboard_.isEmpty())
         return;
     if (showModal(*clipboardWindow_) != QDialog::Accepted)
         return;
-    DocumentEdit* edit = window_.activeEdit();
+    DocumentEdit* edit = host_.documents.activeEdit();
     edit->setFocus();
     edit->paste();
 }
 
 void ToolsController::getTextFromSelection()
 {
-    const QString text = favouriteCandidate(window_.activeText().selectedText());
+    const QString text = favouriteCandidate(activeText().selectedText());
     if (text.isEmpty())
         return;
-    if (window_.messages().message(addFavouriteQuestion(text), MessageKind::Confirmation, Buttons::YesNo) ==
+    if (host_.messages.message(addFavouriteQuestion(text), MessageKind::Confirmation, Buttons::YesNo) ==
         Result::Yes)
         favourites_.append(text);
 }
 
 void ToolsController::favouriteTexts()
 {
-    FormFavTxt form(favourites_, legacyCodePage(window_.settings().codePage), window_.messages(), &window_);
+    FormFavTxt form(favourites_, legacyCodePage(host_.settings.codePage), host_.messages, &host_.window);
     if (showModal(form) != QDialog::Accepted)
         return;
-    insertFavourite(window_.activeText(), form.chosenText(), window_.settings().selectStay);
-    window_.activeEdit()->setFocus();
+    insertFavourite(activeText(), form.chosenText(), host_.settings.selectStay);
+    host_.documents.activeEdit()->setFocus();
 }
 
 void ToolsController::symbols()
 {
-    FormCharMap form(window_.settings().codePage, &window_);
-    form.setFontAndCharacterSet(window_.documents().editorSettings().font.family(),
-                                window_.settings().fontCharset);
+    FormCharMap form(host_.settings.codePage, &host_.window);
+    form.setFontAndCharacterSet(host_.documents.editorSettings().font.family(), host_.settings.fontCharset);
     form.map().setToolTip(
         QStringLiteral("To insert selected characters into edited text press CTRL+V in the edit window."));
     showModal(form);
-    window_.activeEdit()->setFocus();
+    host_.documents.activeEdit()->setFocus();
 }
 
 void ToolsController::loadFavourites()
 {
     try {
-        favourites_ = readFavouriteFile(favouriteFile_, legacyCodePage(window_.settings().codePage));
+        favourites_ = readFavouriteFile(favouriteFile_, legacyCodePage(host_.settings.codePage));
         favouriteState_ = FavouriteState::Loaded;
     } catch (const Error&) {
         favourites_.clear();
@@ -128,7 +134,7 @@ void ToolsController::saveFavourites()
 {
     if (favouriteState_ != FavouriteState::Loaded) {
         if (favouriteState_ == FavouriteState::Unreadable && !favourites_.isEmpty())
-            window_.messages().message(
+            host_.messages.message(
                 QStringLiteral(
                     "The favorite texts were not saved: %1 could not be read when the program started.")
                     .arg(QDir::toNativeSeparators(favouriteFile_)),
@@ -138,7 +144,7 @@ void ToolsController::saveFavourites()
     try {
         writeFavouriteFile(favouriteFile_, favourites_);
     } catch (const Error& e) {
-        window_.messages().message(e.message(), MessageKind::Error, Buttons::OK);
+        host_.messages.message(e.message(), MessageKind::Error, Buttons::OK);
     }
 }
 

@@ -7,14 +7,28 @@
 #include <functional>
 
 class QDialog;
+class QWidget;
 
 namespace varnik {
 
 class ClipboardMonitor;
-class FormCharMap;
+class CommandActions;
+class DocumentArea;
 class FormClipboard;
-class FormFavTxt;
-class SDIAppForm;
+class MessageSink;
+struct Settings;
+class TextEdit;
+
+// What the tools need of the main window.
+struct ToolsHost {
+    QWidget& window; // parent of the tool windows
+    CommandActions& commands;
+    Settings& settings;
+    MessageSink& messages;
+    DocumentArea& documents;
+    // Brings the enabled state of the commands up to date.
+    std::function<void()> refreshCommands;
+};
 
 // The clipboard and insertion tools of the main window: the clipboard
 // monitor, the multi-clipboard and its window, the favourite texts and the
@@ -22,7 +36,7 @@ class SDIAppForm;
 class ToolsController : public QObject {
     Q_OBJECT
 public:
-    explicit ToolsController(SDIAppForm& window);
+    explicit ToolsController(ToolsHost host);
     ~ToolsController() override;
 
     MultiClipboard& multiClipboard() { return multiClipboard_; }
@@ -55,7 +69,9 @@ private:
     void symbols();
     int showModal(QDialog& dialog);
 
-    SDIAppForm& window_;
+    TextEdit& activeText() const;
+
+    ToolsHost host_;
     MultiClipboard multiClipboard_;
     FormClipboard* clipboardWindow_;
     ClipboardMonitor* monitor_;

@@ -3,7 +3,7 @@
 #include "support/scriptedsink.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 #include "ui/tools/charmap.h"
 #include "ui/tools/clipboardmonitor.h"
 #include "ui/tools/formcharmap.h"
