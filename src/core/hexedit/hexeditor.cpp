@@ -202,11 +202,17 @@ void HexEditor::replaceSelection(QByteArray bytes)
         return;
     if (!admit(HexEditKind::ReplaceSelection, start, length, bytes.size(), store_.bytes(start, length)))
         return;
+    // The caret keeps its cell across the deletion when the new bytes cover it again
+    // (replacing the last byte would otherwise send it back a byte).
+    const int column = caretColumn_;
+    const qint64 row = caretRow_;
     if (length > 0)
-        deleteRange(start, start + length, caretColumn_, caretRow_);
+        deleteRange(start, start + length, column, row);
     store_.insert(start, bytes);
     relayout();
     marks_.truncate(start);
+    if (layout_.positionOf(column, row) < dataSize())
+        setCaretCell(column, row);
     if (caretPosition() == start && start < dataSize() && !bytes.isEmpty())
         selection_.set(start, start + bytes.size() - 1, start);
     announce();
