@@ -6,14 +6,7 @@ namespace {
 
 int hexValue(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
+    return int(QStringView(u"0123456789ABCDEF").indexOf(c, 0, Qt::CaseInsensitive));
 }
 
 } // namespace
