@@ -325,6 +325,7 @@ void SDIAppForm::firstShow()
     offerRecovery();
     activeEdit()->setFocus();
     openStartupDocument();
+    startupDone_ = true;
 }
 
 } // namespace varnik

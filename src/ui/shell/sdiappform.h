@@ -47,6 +47,9 @@ public:
 
     // Listens for files handed over by later starts (only a window started with a file does).
     void becomeFirstInstance(SingleInstance* instance);
+    // Whether the start-up work of the first show is done (it runs from the
+    // event loop: settings applied, recovery offered, the named file opened).
+    bool startupDone() const { return startupDone_; }
 
     DocumentArea& documents() { return *documents_; }
     DocumentEdit* activeEdit() const;
@@ -127,6 +130,7 @@ private:
     QStringList args_;
     bool hasParam_ = false;
     bool firstShown_ = false;
+    bool startupDone_ = false;
     bool overwrite_ = false;
     std::unique_ptr<DialogMessageSink> dialogSink_;
     MessageSink* messages_ = nullptr;

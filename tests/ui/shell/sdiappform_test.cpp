@@ -26,7 +26,7 @@ protected:
         writeSetting(store, QStringLiteral("MultiDoc"), multiDoc ? u"1"_qs : u"0"_qs);
         auto w = std::make_unique<SDIAppForm>(args, store, &sink);
         w->show();
-        QTest::qWait(20); // first show runs from the event loop
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w->startupDone(); }));
         return w;
     }
     QString panel(SDIAppForm& w, int i)
