@@ -6,8 +6,8 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/sdiappform.h"
-#include "ui/app/ttabrxrichedit.h"
+#include "ui/app/documenttabs.h"
+#include "ui/shell/sdiappform.h"
 #include "ui/platform/singleinstance.h"
 
 #include <QApplication>
@@ -45,7 +45,7 @@ TEST_F(DocumentViewTest, wordWrapAndFont_followEveryTab)
     auto w = make({{u"MultiDoc"_qs, u"1"_qs}, {u"WordWrap"_qs, u"1"_qs}});
     DocumentArea& docs = w->documents();
     docs.createDocumentTab();
-    ASSERT_EQ(docs.tabs()->TabCount(), 2);
+    ASSERT_EQ(docs.tabs()->tabCount(), 2);
 
     w->commands().run(u"Wordwrap1"_qs);
     QFont big = docs.editorSettings().font;
@@ -94,7 +94,7 @@ TEST_F(DocumentViewTest, tabPopup_actsOnTheClickedTab)
     DocumentArea& docs = w->documents();
     docs.createDocumentTab();
     ASSERT_EQ(docs.tabs()->currentIndex(), 1);
-    DocumentEdit* first = docs.tabs()->EditAt(0);
+    DocumentEdit* first = docs.tabs()->editAt(0);
     QTabBar* bar = docs.tabs()->tabBar();
     Q_EMIT bar->customContextMenuRequested(bar->tabRect(0).center());
     EXPECT_EQ(docs.tabs()->currentIndex(), 0);
@@ -102,8 +102,8 @@ TEST_F(DocumentViewTest, tabPopup_actsOnTheClickedTab)
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     w->commands().run(u"Close1"_qs);
-    ASSERT_EQ(docs.tabs()->TabCount(), 1);
-    EXPECT_NE(docs.tabs()->EditAt(0), first);
+    ASSERT_EQ(docs.tabs()->tabCount(), 1);
+    EXPECT_NE(docs.tabs()->editAt(0), first);
 }
 
 TEST_F(DocumentViewTest, handOverWhileHiddenInTheTray_showsTheWindow)
@@ -114,7 +114,7 @@ TEST_F(DocumentViewTest, handOverWhileHiddenInTheTray_showsTheWindow)
     w->hide();
     Q_EMIT instance.fileReceived(QStringLiteral(VARNIK_TEST_DATA "/rtf/libreoffice-text.txt"));
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->documents().tabs()->TabCount(), 2);
+    EXPECT_EQ(w->documents().tabs()->tabCount(), 2);
 }
 
 } // namespace
