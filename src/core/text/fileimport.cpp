@@ -2,6 +2,7 @@
 
 #include "core/app/documentfile.h"
 #include "core/app/error.h"
+#include "core/app/hugepages.h"
 #include "core/text/bytesource.h"
 #include "core/text/cconversion.h"
 #include "core/text/hexconversion.h"
@@ -37,12 +38,13 @@ qint64 charactersPerByte(ImportKind kind)
 }
 
 // The first line of a C or Pascal rendering.
-QString declarationHeader(ImportKind kind, const QString& path, qint64 count)
+QString declarationHeader(ImportKind kind, const QString& path, qint64 count, QStringView lineBreak)
 {
     const QString name = importArrayName(path);
-    return kind == ImportKind::C
-               ? QStringLiteral("unsigned char %1[%2] = {\r\n").arg(name).arg(count)
-               : QStringLiteral("const %1: array[1..%2] of byte = (\r\n").arg(name).arg(count);
+    return (kind == ImportKind::C
+                ? QStringLiteral("unsigned char %1[%2] = {").arg(name).arg(count)
+                : QStringLiteral("const %1: array[1..%2] of byte = (").arg(name).arg(count)) +
+           lineBreak.toString();
 }
 
 } // namespace
@@ -84,48 +86,69 @@ QString importArrayName(const QString& path)
     return name;
 }
 
-ImportResult convertDevice(QIODevice& device, qint64 size, ImportKind kind, const QString& path)
+ImportResult convertDevice(QIODevice& device, qint64 size, ImportKind kind, const QString& path,
+                           QStringView lineBreak)
 {
     const std::unique_ptr<Conversion> conversion = makeConversion(kind);
     ByteSource in(device, size);
     const bool list = kind == ImportKind::C || kind == ImportKind::Pascal;
+    const bool lfOnly = lineBreak == u"\n";
+    const QString join = list ? QStringLiteral(", ") + lineBreak.toString() : QString();
     ImportResult result;
+    // The chunks are written straight into the text, which grows ahead of them.
     QString& body = result.text;
-    body.reserve(std::min(size, importSizeLimit(kind)) * charactersPerByte(kind) + 128);
-    const QString header = list ? declarationHeader(kind, path, size) : QString();
-    body += header;
-    QChar buffer[2048];
+    qsizetype len = 0;
+    const auto room = [&body, &len](qsizetype n) {
+        if (body.size() < len + n)
+            body.resize(std::max(len + n, body.size() + body.size() / 2));
+    };
+    body.resize(std::min(size, importSizeLimit(kind)) * charactersPerByte(kind) + 128);
+    const QString header = list ? declarationHeader(kind, path, size, lineBreak) : QString();
+    std::copy(header.begin(), header.end(), body.data());
+    len = header.size();
+    constexpr qsizetype kChunk = 2048;
     bool first = true;
     for (;;) {
-        const qsizetype n = conversion->convertChunk(in, buffer, std::size(buffer));
+        room(join.size() + kChunk);
+        QChar* at = body.data() + len;
+        QChar* chunk = at + join.size();
+        qsizetype n = conversion->convertChunk(in, chunk, kChunk);
         if (n == 0)
             break;
+        if (lfOnly && kind == ImportKind::Hex && n >= 2 && chunk[n - 2] == u'\r') {
+            chunk[n - 2] = u'\n';
+            --n;
+        }
+        // The join goes before every chunk but the first.
         if (list && !first)
-            body += QStringLiteral(", \r\n");
-        body.append(buffer, n);
+            std::copy(join.begin(), join.end(), at);
+        else
+            std::copy(chunk, chunk + n, at);
+        len += (list && !first ? join.size() : 0) + n;
         first = false;
     }
+    body.truncate(len);
     if (kind == ImportKind::Unicode && static_cast<UnicodeConversion&>(*conversion).endedWithOddByte())
         result.warning = QStringLiteral("The file ends with an odd byte, half a UTF-16 character; it was not "
                                         "imported.");
     if (list) {
         // A file that shrank while it was read is declared as it was read.
         if (in.pos() != size)
-            body.replace(0, header.size(), declarationHeader(kind, path, in.pos()));
-        body += kind == ImportKind::C ? QStringLiteral("};\r\n") : QStringLiteral(");\r\n");
+            body.replace(0, header.size(), declarationHeader(kind, path, in.pos(), lineBreak));
+        body += (kind == ImportKind::C ? QStringLiteral("};") : QStringLiteral(");")) + lineBreak.toString();
     }
     return result;
 }
 
-ImportResult convertBytes(QByteArrayView bytes, ImportKind kind, const QString& path)
+ImportResult convertBytes(QByteArrayView bytes, ImportKind kind, const QString& path, QStringView lineBreak)
 {
     QByteArray copy = bytes.toByteArray();
     QBuffer device(&copy);
     device.open(QIODevice::ReadOnly);
-    return convertDevice(device, copy.size(), kind, path);
+    return convertDevice(device, copy.size(), kind, path, lineBreak);
 }
 
-ImportResult importFile(const QString& path, ImportKind kind)
+ImportResult importFile(const QString& path, ImportKind kind, QStringView lineBreak)
 {
     QFile file;
     openRegularFile(file, path);
@@ -138,7 +161,7 @@ ImportResult importFile(const QString& path, ImportKind kind)
                                        .arg(size)
                                        .arg(limit)));
     try {
-        return convertDevice(file, size, kind, path);
+        return convertDevice(file, size, kind, path, lineBreak);
     } catch (const Error& e) {
         throw Error(readErrorMessage(path, e.message()));
     }

@@ -31,15 +31,18 @@ qint64 importSizeLimit(ImportKind kind);
 QString importArrayName(const QString& path);
 
 // Renders the first `size` bytes of `device` as `kind` (the C and Pascal
-// declarations name the array after `path`). Throws Error with the reason
-// when the bytes cannot be read or converted.
-ImportResult convertDevice(QIODevice& device, qint64 size, ImportKind kind, const QString& path);
+// declarations name the array after `path`), its lines ended by `lineBreak`
+// (an edit control, which keeps LF, is spared converting CR LF). Throws
+// Error with the reason when the bytes cannot be read or converted.
+ImportResult convertDevice(QIODevice& device, qint64 size, ImportKind kind, const QString& path,
+                           QStringView lineBreak = u"\r\n");
 // The same for bytes in memory.
-ImportResult convertBytes(QByteArrayView bytes, ImportKind kind, const QString& path);
+ImportResult convertBytes(QByteArrayView bytes, ImportKind kind, const QString& path,
+                          QStringView lineBreak = u"\r\n");
 
 // Reads a file and renders it, piece by piece. Throws Error("Error reading
 // file" CR LF name CR LF reason) when it is not a regular file, cannot be
 // read, is too large or cannot be converted.
-ImportResult importFile(const QString& path, ImportKind kind);
+ImportResult importFile(const QString& path, ImportKind kind, QStringView lineBreak = u"\r\n");
 
 } // namespace varnik

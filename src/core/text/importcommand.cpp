@@ -59,7 +59,7 @@ void importFileAtCaret(TextEdit& edit, EngineEnvironment& environment, MessageSi
     ImportResult result;
     {
         OpeningFile opening(environment);
-        result = importFile(path, kind);
+        result = importFile(path, kind, u"\n");
         edit.replaceSelection(result.text);
     }
     if (!environment.settings().selectStay)
