@@ -1,6 +1,6 @@
 // The text, number, line, word and evaluation commands in the window: each
 // runs the shared command of the document registry on the active document.
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include "core/app/documentcommands.h"
 #include "core/text/lineediting.h"
@@ -61,7 +61,7 @@ void SDIAppForm::registerTextCommands()
         const QString result = splitColumn(source, form.column(), form.separator());
         if (documents_->isMultiDoc())
             documents_->createDocumentTab();
-        else if (AskSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
+        else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
             return;
         else
             newDocument();
