@@ -63,6 +63,14 @@ check "too big: exit status" "1" "$?"
 check "too big: message" "Error: Number is too big for conversion!" "$(cat "$tmp/err")"
 "$VARNIK" --apply Splitcolumn1 >/dev/null 2>&1 < /dev/null
 check "missing field is a usage error" "2" "$?"
+# The clipboard and insertion tools need the window.
+for id in Gettextfromselection1 Pastemclip1 Yourfavtxt1 Symbol1; do
+    printf 'abc' | "$VARNIK" --apply "$id" --select 0:3 >"$tmp/out" 2>"$tmp/err"
+    check "$id needs the window: exit" "2" "$?"
+    check "$id needs the window: message" \
+        "varnik: $id needs the window; it is not available in the headless mode" "$(cat "$tmp/err")"
+    check "$id needs the window: no output" "" "$(cat "$tmp/out")"
+done
 
 # Imports answer the open dialog with --field file=PATH and insert at the caret;
 # the character tables lie beside the executable.
