@@ -2,6 +2,8 @@
 // its menu item; the answers of a command's dialog come from --field.
 #include "cli/applycommand.h"
 
+#include "cli/calcwindowcommands.h"
+
 #include "core/app/documentcommands.h"
 #include "core/text/lineediting.h"
 #include "core/text/selectioncommands.h"
@@ -37,6 +39,8 @@ QMap<QString, ApplyHandler> buildDialogCommands()
             throw UsageError{QStringLiteral("--field color needs #RRGGBB")};
         insertColourValue(ctx.document, *colour);
     });
+    c.insert(QStringLiteral("Unionverter1"), applyUniConverter);
+    c.insert(QStringLiteral("Advancedlistgenerator1"), applyListGenerator);
     return c;
 }
 
