@@ -1,6 +1,6 @@
 // The File menu: opening, saving, recent files, block read and write, file
 // information, dropped files, autosave and recovery.
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include "core/app/asksave.h"
 #include "core/app/codepage.h"

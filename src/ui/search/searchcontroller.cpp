@@ -13,7 +13,6 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/sdiappform.h"
 #include "ui/platform/launcher.h"
 #include "ui/search/bookmarkmenuactions.h"
 #include "ui/search/formgotoline.h"
@@ -21,6 +20,7 @@
 #include "ui/search/greppanel.h"
 #include "ui/search/myfinddlg.h"
 #include "ui/search/myrepldlg.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,7 +4,7 @@
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/app/longoperation.h"
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -5,8 +5,8 @@
 #include "core/app/messagesink.h"
 #include "core/app/textedit.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/sdiappform.h"
 #include "ui/search/searchcontroller.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include "core/app/asksave.h"
 #include "core/app/commandstates.h"

@@ -4,8 +4,8 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/sdiappform.h"
 #include "ui/app/ttabrxrichedit.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 // The Edit and View commands that forward to the active edit control, and the
 // window's own small commands (print, help, bug report, exit).
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include "core/app/bugreport.h"
 #include "ui/app/commandactions.h"

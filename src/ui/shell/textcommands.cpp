@@ -1,6 +1,6 @@
 // The text, number, line, word and evaluation commands in the window: each
 // runs the shared command of the document registry on the active document.
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include "core/app/documentcommands.h"
 #include "core/text/lineediting.h"
