@@ -14,10 +14,10 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/documenttabs.h"
 #include "ui/app/longoperation.h"
 #include "ui/app/mydlg.h"
 #include "ui/app/scintilladocumentloader.h"
-#include "ui/app/ttabrxrichedit.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/systeminfo.h"
 
@@ -137,7 +137,7 @@ void SDIAppForm::addRecentFile(const QString& fileName)
 
 void SDIAppForm::rebuildRecentMenus()
 {
-    const auto shorten = [](const QString& name) { return ShortenName(name, QString()); };
+    const auto shorten = [](const QString& name) { return shortenName(name, QString()); };
     const std::pair<const char16_t*, bool> menus[] = {{u"Reopen1", false}, {u"Reopenrecent1", true}};
     for (const auto& [id, tray] : menus) {
         QMenu* menu = commands_->submenu(QString::fromUtf16(id));
@@ -165,7 +165,7 @@ void SDIAppForm::storeDocumentFileInfo(const DocumentInfo& record)
 void SDIAppForm::restoreDocumentFileInfo(DocumentInfo& record)
 {
     FileInfo info;
-    const bool readWindow = !documents_->isMultiDoc() || documents_->tabs()->TabCount() < 2;
+    const bool readWindow = !documents_->isMultiDoc() || documents_->tabs()->tabCount() < 2;
     const FileInfoLoad load = loadFileInfo(store_, settings_, record.fileName, readWindow, info);
     if (load.window && info.width > 100 && info.height > 100)
         setGeometry(info.left, info.top, info.width, info.height);
@@ -216,7 +216,7 @@ bool SDIAppForm::openFileInto(const QString& fileName)
     record->fileName = name;
     record->modified = false;
     record->encoding = format.encoding;
-    SetTitle(name);
+    setTitle(name);
     restoreDocumentFileInfo(*record);
     if (settings_.extraInfo)
         edit->textEdit().setSelection(record->selStart, record->selLength);
@@ -232,7 +232,7 @@ void SDIAppForm::newDocument()
     activeEdit()->setVisible(true);
     activeText().setText(QString());
     documents_->resetActiveRecord();
-    SetTitle(QString());
+    setTitle(QString());
 }
 
 bool SDIAppForm::reuseOrCreateTabForOpen()
@@ -260,7 +260,7 @@ void SDIAppForm::openRecent(int slot)
         return;
     if (!isVisible())
         show();
-    if (AskSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
+    if (askSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
         return;
     openChosenFile(name);
 }
@@ -336,7 +336,7 @@ void SDIAppForm::registerFileCommands()
         newDocument();
     });
     on(u"OpenItem", [this] {
-        if (AskSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
+        if (askSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
             return;
         const QString name =
             QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
@@ -356,7 +356,7 @@ void SDIAppForm::registerFileCommands()
         const QString name =
             QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
         if (!name.isEmpty())
-            RunCommand(QCoreApplication::applicationFilePath(), {name, QStringLiteral("-n")});
+            runCommand(QCoreApplication::applicationFilePath(), {name, QStringLiteral("-n")});
     });
     on(u"Reloadfromdisk1", [this] {
         const QString name = activeRecord().fileName;
@@ -446,9 +446,9 @@ void SDIAppForm::autosaveTick()
     if (!autosave_ || LongOperation::running())
         return;
     const SaveOptions options{settings_.createBackup, settings_.bakExt, settings_.crlf};
-    const int count = documents_->isMultiDoc() ? documents_->tabs()->TabCount() : 1;
+    const int count = documents_->isMultiDoc() ? documents_->tabs()->tabCount() : 1;
     for (int i = 0; i < count; ++i) {
-        DocumentEdit* edit = documents_->isMultiDoc() ? documents_->tabs()->EditAt(i) : documents_->singleEdit();
+        DocumentEdit* edit = documents_->isMultiDoc() ? documents_->tabs()->editAt(i) : documents_->singleEdit();
         DocumentInfo* record = documents_->recordOf(edit);
         if (!edit || !record || !record->modified)
             continue;
@@ -543,12 +543,12 @@ void SDIAppForm::openStartupDocument()
 
 void SDIAppForm::bugReportForm()
 {
-    MyMessageDlg(QStringLiteral("Please fill in the form and send it to varnik-bugs@users.noreply.localhost.\r\n"
+    myMessageDlg(QStringLiteral("Please fill in the form and send it to varnik-bugs@users.noreply.localhost.\r\n"
                                 "Feel free to delete \"User Name\" and \"Company Name\" fields if you wish..."),
                  2, Buttons::OK, this);
     if (documents_->isMultiDoc()) {
         documents_->createDocumentTab();
-    } else if (AskSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel) {
+    } else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel) {
         return;
     }
     const QString text = bugReportText(readSystemInformation(), QDateTime::currentDateTime(),

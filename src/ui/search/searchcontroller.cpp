@@ -107,7 +107,7 @@ SearchController::SearchController(SDIAppForm& window) : QObject(&window), windo
         dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
-    openUrl_ = [](const QString& address) { OpenUrl(address); };
+    openUrl_ = [](const QString& address) { openUrl(address); };
 
     registerCommands();
     registerGrepCommands();

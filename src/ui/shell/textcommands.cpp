@@ -61,7 +61,7 @@ void SDIAppForm::registerTextCommands()
         const QString result = splitColumn(source, form.column(), form.separator());
         if (documents_->isMultiDoc())
             documents_->createDocumentTab();
-        else if (AskSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
+        else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
             return;
         else
             newDocument();

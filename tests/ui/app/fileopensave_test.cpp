@@ -41,7 +41,7 @@ protected:
             writeSetting(store, QString::fromLatin1(name), QString::fromLatin1(value));
         auto w = std::make_unique<SDIAppForm>(QStringList{u"varnik"_qs}, store, &sink);
         w->show();
-        QTest::qWait(20); // first show runs from the event loop
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w->startupDone(); }));
         return w;
     }
     QString status(SDIAppForm& w) { return w.statusPanels()[6]->text(); }

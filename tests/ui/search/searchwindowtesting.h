@@ -71,7 +71,7 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->startupDone(); }));
     }
     void TearDown() override { window.reset(); }
 
