@@ -551,7 +551,9 @@ void SDIAppForm::bugReportForm()
     } else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel) {
         return;
     }
-    const QString text = bugReportText(readSystemInformation(), QDateTime::currentDateTime(),
+    SystemInformation info = readSystemInformation();
+    info.productId = bugReportId(store_);
+    const QString text = bugReportText(info, QDateTime::currentDateTime(),
                                        QStringLiteral(VARNIK_VERSION), QStringLiteral(__DATE__ " " __TIME__));
     activeText().selectAll();
     activeText().replaceSelection(text);

@@ -34,6 +34,7 @@
 #include <QStatusTipEvent>
 #include <QSystemTrayIcon>
 #include <QToolBar>
+#include <Qsci/qsciprinter.h>
 
 namespace varnik {
 

@@ -14,6 +14,7 @@
 
 class QLabel;
 class QMenu;
+class QsciPrinter;
 class QSystemTrayIcon;
 class QSplitter;
 class QToolBar;
@@ -150,6 +151,8 @@ private:
     QMenu* tabsPopup_ = nullptr;
     QPointer<SingleInstance> instance_;
     std::unique_ptr<AutosaveStore> autosave_;
+    // One printer for the window: Printer setup configures what Print uses.
+    std::unique_ptr<QsciPrinter> printer_;
     QString dialogDir_;
     SearchController* search_ = nullptr;
     ToolsController* tools_ = nullptr;
