@@ -20,6 +20,7 @@
 #include "ui/platform/singleinstance.h"
 #include "ui/platform/systeminfo.h"
 #include "ui/search/searchcontroller.h"
+#include "ui/tools/toolscontroller.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,6 +80,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerTextCommands();
     files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
+    tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { setTitle(documents_->activeRecord().fileName); });
@@ -96,8 +98,6 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     documents_->tabs()->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { tabsPopup_->popup(documents_->tabs()->tabBar()->mapToGlobal(p)); });
-
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { statusTick(); });
 
     // Each character-table item shows only when the table it loads is there.
     const std::pair<const char16_t*, const char16_t*> tables[] = {
@@ -234,8 +234,8 @@ CommandStateInputs SDIAppForm::commandState()
     in.canUndo = t.canUndo();
     in.canRedo = t.canRedo();
     in.multiClip = settings_.multiClip;
-    const QMimeData* mime = QApplication::clipboard()->mimeData();
-    in.clipboardHasText = mime && mime->hasText();
+    in.multiClipboardEmpty = tools_->multiClipboard().isEmpty();
+    in.clipboardHasText = tools_->clipboardHasText();
     in.canPaste = in.clipboardHasText && !activeEdit()->isReadOnly();
     return in;
 }
@@ -320,6 +320,7 @@ void SDIAppForm::firstShow()
     commands_->setChecked(QStringLiteral("Speedpanel1"), settings_.toolbar);
     commands_->setChecked(QStringLiteral("Statusbar1"), settings_.statusBar);
     commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+    tools_->loadFavourites();
     files_->start(args_.value(1));
     startupDone_ = true;
     Q_EMIT startupFinished();
@@ -443,6 +444,7 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
     }
     setTrayActive(store_, false);
     store_.flush();
+    tools_->saveFavourites();
     files_->discardAutosaves();
     e->accept();
 }

@@ -30,6 +30,7 @@ class SearchController;
 class SettingsStore;
 class SingleInstance;
 class TextEdit;
+class ToolsController;
 
 // The main window: documents, menus, toolbar, status bar and tray icon, and
 // the life cycle from start-up to the close sequence. The files, search and
@@ -65,6 +66,7 @@ public:
     void setBottomPanel(QWidget* panel) override;
 
     FileController& files() { return *files_; }
+    ToolsController& tools() { return *tools_; }
     // Panels 0 to 6, then the document's encoding.
     const std::array<QLabel*, 8>& statusPanels() const { return panels_; }
     // Re-applies the settings to the window (start-up and after Options).
@@ -122,6 +124,7 @@ private:
     QPointer<SingleInstance> instance_;
     FileController* files_ = nullptr;
     SearchController* search_ = nullptr;
+    ToolsController* tools_ = nullptr;
 };
 
 } // namespace varnik
