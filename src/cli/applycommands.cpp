@@ -2,6 +2,8 @@
 // its menu item; the answers of a command's dialog come from --field.
 #include "cli/applycommand.h"
 
+#include "cli/calcwindowcommands.h"
+
 #include "core/app/documentcommands.h"
 #include "core/text/cnvtable.h"
 #include "core/text/cnvtablecommand.h"
@@ -41,6 +43,8 @@ QMap<QString, ApplyHandler> buildDialogCommands()
             throw UsageError{QStringLiteral("--field color needs #RRGGBB")};
         insertColourValue(ctx.document, *colour);
     });
+    c.insert(QStringLiteral("Unionverter1"), applyUniConverter);
+    c.insert(QStringLiteral("Advancedlistgenerator1"), applyListGenerator);
     // The open dialog's answer is --field file=PATH.
     for (const ImportCommand& command : importCommands())
         c.insert(command.id.toString(), [kind = command.kind](ApplyContext& ctx) {

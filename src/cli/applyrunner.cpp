@@ -82,6 +82,33 @@ private:
     const ApplyOptions& options_;
 };
 
+// The document with the command's streamed text at the selection start,
+// written as it is produced; the report shows the caret after it.
+void writeWithInsertion(const PlainTextBuffer& document, DocumentEncoding encoding, const Settings& settings,
+                        StreamedInsertion& insertion, MessageSink& messages, const ApplyOptions& options)
+{
+    const qsizetype at = document.selectionStart();
+    const QString before = document.textRange(0, at), after = document.textRange(at, document.length());
+    if (!encodesLosslessly(before + after + insertion.characters, encoding)) {
+        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation,
+                         Buttons::YesNo);
+        encoding = DocumentEncoding::utf8();
+    }
+    StreamedDocumentWriter writer(stdout, encoding, lineEndFromSetting(settings.crlf));
+    writer.write(before);
+    QString piece;
+    for (bool more = true; more;) {
+        piece.resize(0);
+        more = insertion.next(piece);
+        writer.write(piece);
+    }
+    const qsizetype caret = writer.positions();
+    writer.write(after);
+    writer.finish();
+    if (options.report)
+        err(QStringLiteral("selection %1 0\n").arg(caret));
+}
+
 QByteArray readAllStandardInput()
 {
     QFile in;
@@ -136,7 +163,8 @@ int runApply(const QStringList& args)
             return 2;
         }
         err(QStringLiteral("varnik: %1 is %2 in the headless mode\n")
-                .arg(options.command, known ? QStringLiteral("not available") : QStringLiteral("not a command")));
+                .arg(options.command,
+                     known ? QStringLiteral("not available") : QStringLiteral("not a command")));
         return 2;
     }
 
@@ -165,8 +193,9 @@ int runApply(const QStringList& args)
     DocumentEncoding encoding = loaded.encoding;
     StderrMessageSink messages(options);
     CliEnvironment environment(settings, encoding, options);
-    ApplyContext context{document,    encoding,          settings, messages, environment,
-                         environment.decimalSeparator(), options,  std::nullopt};
+    ApplyContext context{document, encoding,     settings,
+                         messages, environment,  environment.decimalSeparator(),
+                         options,  std::nullopt, std::nullopt};
     try {
         (*handler)(context);
     } catch (const UsageError& e) {
@@ -178,17 +207,29 @@ int runApply(const QStringList& args)
         messages.errorBox(QString::fromLocal8Bit(e.what()));
     }
 
+    if (context.streamedInsertion) {
+        try {
+            writeWithInsertion(document, encoding, settings, *context.streamedInsertion, messages, options);
+        } catch (const Error& e) {
+            messages.errorBox(e.message());
+        }
+        return messages.failed ? 1 : 0;
+    }
+
     const QString out = context.newDocument ? *context.newDocument : document.rawText();
     try {
         writeStd(stdout, encodeDocument(out, encoding, lineEndFromSetting(settings.crlf)));
     } catch (const Error&) {
         // Text the document's code page cannot hold is written as UTF-8, as a
         // save would after asking.
-        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation, Buttons::YesNo);
+        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation,
+                         Buttons::YesNo);
         writeStd(stdout, encodeDocument(out, DocumentEncoding::utf8(), lineEndFromSetting(settings.crlf)));
     }
     if (options.report)
-        err(QStringLiteral("selection %1 %2\n").arg(document.selectionStart()).arg(document.selectionLength()));
+        err(QStringLiteral("selection %1 %2\n")
+                .arg(document.selectionStart())
+                .arg(document.selectionLength()));
     return messages.failed ? 1 : 0;
 }
 

@@ -93,5 +93,25 @@ check "CP-1250 to ISO-8859-2 in a legacy document" "$(printf 'z\xb1b\r\n' | od -
 check "CP-1250 to ISO-8859-2 in UTF-8 saves ISO-8859-2" "$(printf '\xbf\xf3\xb3\xe6' | od -An -tx1)" \
     "$(printf '\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87' | "$VARNIK" --apply CP1250toISO885921 | od -An -tx1)"
 
+# The converter and the list generator insert what their "Use" inserts, at the selection start.
+check "converter line" "$(expect '5 km * 1000 = 5000000.000 m\r\nx')" \
+    "$(printf 'x' | LC_ALL=C run Unionverter1 --select 0:1 --field mode=Length --field from=km --field to=m --field prefix=k --field input=5)"
+check "converter bases from the selection" "$(expect 'FF as X*16^N = 255 as X*10^N\r\nff')" \
+    "$(printf 'ff' | run Unionverter1 --select 0:2 --field page=bases)"
+"$VARNIK" --apply Unionverter1 --field page=bases --field input=G --field from=16 >"$tmp/out" 2>"$tmp/err" < <(printf 'doc')
+check "converter error: exit status" "1" "$?"
+check "converter error: message" "Error: Invalid value for given system!" "$(cat "$tmp/err")"
+check "converter error: document unchanged" "doc" "$(cat "$tmp/out")"
+check "list with widths" "$(expect 'p01-7\np02-7\n\nab')" \
+    "$(printf 'ab' | run Advancedlistgenerator1 --set CRLF=1 --field pattern=p%1-%2 --field first1=1 --field last1=2 \
+        --field first2=7 --field last2=7 --field width1=2)"
+check "list in hex" "$(expect 'FF\r\n100\r\n\r\n')" \
+    "$(printf '' | run Advancedlistgenerator1 --field pattern=%1 --field hex=1 --field first1=ff --field last1=100)"
+check "list streams: four billion entries begin at once" "$(expect 'x-2147483648\r\nx-2147483647\r\n')" \
+    "$("$VARNIK" --apply Advancedlistgenerator1 --field pattern=x%1 --field first1=-2147483648 --field last1=2147483647 \
+        < /dev/null 2>/dev/null | head -c 28 | od -An -c | tr -s ' ' | tr -d '\n')"
+"$VARNIK" --apply Advancedlistgenerator1 --field step1=0 >/dev/null 2>&1 < /dev/null
+check "list step out of range is a usage error" "2" "$?"
+
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]
