@@ -57,6 +57,8 @@ HexEditorView::HexEditorView(QWidget* parent) : QAbstractScrollArea(parent)
 void HexEditorView::setDisplayOptions(const HexDisplayOptions& options)
 {
     options_ = options;
+    if (options_.autoCaretMode)
+        options_.caretStyle = model_.isInsertMode() ? CaretStyle::LeftLine : CaretStyle::Full;
     updateMetrics();
     viewport()->update();
 }
