@@ -3,9 +3,13 @@
 #include "cli/applycommand.h"
 
 #include "core/app/documentcommands.h"
+#include "core/text/cnvtable.h"
+#include "core/text/cnvtablecommand.h"
+#include "core/text/importcommand.h"
 #include "core/text/lineediting.h"
 #include "core/text/selectioncommands.h"
 #include "core/text/splitcolumn.h"
+#include "platform/programdata.h"
 
 #include <QDate>
 #include <QMap>
@@ -37,6 +41,17 @@ QMap<QString, ApplyHandler> buildDialogCommands()
             throw UsageError{QStringLiteral("--field color needs #RRGGBB")};
         insertColourValue(ctx.document, *colour);
     });
+    // The open dialog's answer is --field file=PATH.
+    for (const ImportCommand& command : importCommands())
+        c.insert(command.id.toString(), [kind = command.kind](ApplyContext& ctx) {
+            importFileAtCaret(ctx.document, ctx.environment, ctx.messages, kind,
+                              ctx.field(QStringLiteral("file")));
+        });
+    for (const CnvTableCommand& command : cnvTableCommands())
+        c.insert(command.id.toString(), [&command](ApplyContext& ctx) {
+            const CnvTable table = CnvTable::load(findProgramDataFile(command.fileName.toString()));
+            applyCnvTableCommand(ctx.document, ctx.messages, table, command, ctx.encoding);
+        });
     return c;
 }
 

@@ -7,6 +7,7 @@
 #include "core/app/memorysettingsstore.h"
 #include "core/app/messagedialoglayout.h"
 #include "core/app/textcodec.h"
+#include "core/tools/toolcommands.h"
 #include "platform/systemenvironment.h"
 #include "core/app/codepage.h"
 
@@ -129,6 +130,11 @@ int runApply(const QStringList& args)
     const ApplyHandler* handler = findApplyCommand(options.command);
     if (!handler) {
         const bool known = CommandTable::standard().find(options.command) != nullptr;
+        if (isWindowOnlyToolCommand(options.command)) {
+            err(QStringLiteral("varnik: %1 needs the window; it is not available in the headless mode\n")
+                    .arg(options.command));
+            return 2;
+        }
         err(QStringLiteral("varnik: %1 is %2 in the headless mode\n")
                 .arg(options.command, known ? QStringLiteral("not available") : QStringLiteral("not a command")));
         return 2;

@@ -8,6 +8,7 @@
 #include "ui/app/documentedit.h"
 #include "ui/app/helpviewer.h"
 #include "ui/app/mydlg.h"
+#include "ui/tools/toolscontroller.h"
 #include "ui/platform/systeminfo.h"
 
 #include <QDateTime>
@@ -39,12 +40,16 @@ void SDIAppForm::registerEditViewCommands()
     // Clipboard commands act only while the edit has the keyboard focus, so
     // they never steal a shortcut from a dialog field.
     on(u"Cut1", [this] {
-        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0)
+        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0) {
+            tools_->collect(activeText().selectedText());
             activeEdit()->cut();
+        }
     });
     on(u"Copy1", [this] {
-        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0)
+        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0) {
+            tools_->collect(activeText().selectedText());
             activeEdit()->copy();
+        }
     });
     on(u"Paste1", [this] {
         if (activeEdit()->hasFocus())

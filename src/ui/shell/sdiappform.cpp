@@ -18,6 +18,7 @@
 #include "ui/platform/singleinstance.h"
 #include "ui/platform/systeminfo.h"
 #include "ui/search/searchcontroller.h"
+#include "ui/tools/toolscontroller.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,6 +70,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerFileCommands();
     registerTextCommands();
     search_ = new SearchController(*this);
+    tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { setTitle(documents_->activeRecord().fileName); });
@@ -86,8 +88,6 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     documents_->tabs()->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { tabsPopup_->popup(documents_->tabs()->tabBar()->mapToGlobal(p)); });
-
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { statusTick(); });
 
     // Each character-table item shows only when the table it loads is there.
     const std::pair<const char16_t*, const char16_t*> tables[] = {
@@ -230,8 +230,8 @@ CommandStateInputs SDIAppForm::commandState() const
     in.canUndo = t.canUndo();
     in.canRedo = t.canRedo();
     in.multiClip = settings_.multiClip;
-    const QMimeData* mime = QApplication::clipboard()->mimeData();
-    in.clipboardHasText = mime && mime->hasText();
+    in.multiClipboardEmpty = tools_->multiClipboard().isEmpty();
+    in.clipboardHasText = tools_->clipboardHasText();
     in.canPaste = in.clipboardHasText && !activeEdit()->isReadOnly();
     return in;
 }
@@ -324,6 +324,7 @@ void SDIAppForm::firstShow()
     rebuildRecentMenus();
     offerRecovery();
     activeEdit()->setFocus();
+    tools_->loadFavourites();
     openStartupDocument();
     startupDone_ = true;
 }
@@ -444,6 +445,7 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
     }
     setTrayActive(store_, false);
     store_.flush();
+    tools_->saveFavourites();
     if (autosave_)
         autosave_->discardAll();
     e->accept();

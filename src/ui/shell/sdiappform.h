@@ -29,6 +29,7 @@ class SearchController;
 class SettingsStore;
 class SingleInstance;
 class TextEdit;
+class ToolsController;
 
 // The main window: documents, menus, toolbar, status bar and tray icon, and
 // the life cycle from start-up to the close sequence.
@@ -56,6 +57,7 @@ public:
     TextEdit& activeText() const;
     DocumentInfo& activeRecord();
     CommandActions& commands() { return *commands_; }
+    ToolsController& tools() { return *tools_; }
     Settings& settings() { return settings_; }
     // Panels 0 to 6, then the document's encoding.
     const std::array<QLabel*, 8>& statusPanels() const { return panels_; }
@@ -148,6 +150,7 @@ private:
     std::unique_ptr<AutosaveStore> autosave_;
     QString dialogDir_;
     SearchController* search_ = nullptr;
+    ToolsController* tools_ = nullptr;
 };
 
 } // namespace varnik
