@@ -52,8 +52,8 @@ QByteArray hexBytesOfDocument(QByteArrayView utf8, const DocumentEncoding& encod
     return out;
 }
 
-HexHandBack hexHandBack(const QByteArray& original, const QByteArray& edited, const DocumentEncoding& encoding,
-                        const std::shared_ptr<const CodePage>& legacy)
+HexHandBack hexHandBack(const QByteArray& original, const QByteArray& edited,
+                        const DocumentEncoding& encoding, const std::shared_ptr<const CodePage>& legacy)
 {
     HexHandBack back;
     back.encoding = encoding;
@@ -77,7 +77,8 @@ HexHandBack hexHandBack(const QByteArray& original, const QByteArray& edited, co
 
 QString hexEncodingSwitchNote(const DocumentEncoding& encoding)
 {
-    return QStringLiteral("The edited bytes are not valid UTF-8: the document is now %1").arg(encoding.name());
+    return QStringLiteral("The edited bytes are not valid UTF-8: the document is now %1")
+        .arg(encoding.name());
 }
 
 } // namespace varnik

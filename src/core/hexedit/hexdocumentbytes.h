@@ -13,8 +13,8 @@ QByteArray hexBytesOfDocument(QByteArrayView utf8, const DocumentEncoding& encod
 
 // What goes back into the document when the hex editor closes.
 struct HexHandBack {
-    bool changed = false;     // false: leave the document as it is
-    QByteArray utf8;          // the new text for the edit control (LF line ends)
+    bool changed = false;      // false: leave the document as it is
+    QByteArray utf8;           // the new text for the edit control (LF line ends)
     DocumentEncoding encoding; // the document's encoding from now on
     bool encodingSwitched = false;
 };
@@ -23,8 +23,8 @@ struct HexHandBack {
 // whose bytes are no longer valid UTF-8 is decoded with the legacy code page
 // instead (every byte round-trips) and takes that encoding. Every byte is
 // kept, NUL included; CR LF and lone CR become LF as when a file is opened.
-HexHandBack hexHandBack(const QByteArray& original, const QByteArray& edited, const DocumentEncoding& encoding,
-                        const std::shared_ptr<const CodePage>& legacy);
+HexHandBack hexHandBack(const QByteArray& original, const QByteArray& edited,
+                        const DocumentEncoding& encoding, const std::shared_ptr<const CodePage>& legacy);
 
 // The status bar note for a document that changed its encoding.
 QString hexEncodingSwitchNote(const DocumentEncoding& encoding);

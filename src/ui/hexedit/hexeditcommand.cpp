@@ -2,30 +2,31 @@
 
 #include "core/app/error.h"
 #include "core/app/messagesink.h"
+#include "core/app/settings.h"
 #include "core/hexedit/hexdocumentbytes.h"
+#include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/hexedit/hexeditform.h"
-#include "ui/shell/sdiappform.h"
 
 namespace varnik {
 
-void hexEditCommand(SDIAppForm& window)
+void hexEditCommand(const HexEditHost& host)
 {
-    DocumentEdit* edit = window.activeEdit();
-    DocumentInfo& record = window.activeRecord();
-    const auto legacy = legacyCodePage(window.settings().codePage);
+    DocumentEdit* edit = host.documents.activeEdit();
+    DocumentInfo& record = host.documents.activeRecord();
+    const auto legacy = legacyCodePage(host.settings.codePage);
     QByteArray original;
     try {
         original = hexBytesOfDocument(edit->scintillaEdit().utf8Text(), record.encoding);
     } catch (const Error& e) {
-        window.messages().errorBox(e.message());
+        host.messages.errorBox(e.message());
         return;
     }
-    HexEditForm form(&window);
+    HexEditForm form(&host.window);
     form.setCodePage(record.encoding.isUtf8() ? legacy : record.encoding.codePage());
     form.load(original);
     // The window is modal: the active document stays the same until it closes.
-    QObject::connect(&form, &HexEditForm::edited, &window, [&record] { record.modified = true; });
+    QObject::connect(&form, &HexEditForm::edited, &form, [&record] { record.modified = true; });
     form.exec();
 
     const HexHandBack back = hexHandBack(original, form.bytes(), record.encoding, legacy);
@@ -35,7 +36,7 @@ void hexEditCommand(SDIAppForm& window)
     record.modified = true;
     if (back.encodingSwitched) {
         record.encoding = back.encoding;
-        window.setStatusText(hexEncodingSwitchNote(back.encoding));
+        host.showStatus(hexEncodingSwitchNote(back.encoding));
     }
 }
 

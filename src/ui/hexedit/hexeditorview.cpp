@@ -164,7 +164,8 @@ void HexEditorView::ensureCaretVisible()
     viewport()->update();
 }
 
-void HexEditorView::paintCell(QPainter& painter, const HexCells& cells, int column, qint64 row, const QRect& rect)
+void HexEditorView::paintCell(QPainter& painter, const HexCells& cells, int column, qint64 row,
+                              const QRect& rect)
 {
     if (rect.width() <= 0)
         return;
@@ -217,8 +218,8 @@ void HexEditorView::paintEvent(QPaintEvent*)
         for (int column = 0; column < model_.columnCount(); ++column) {
             const QRect rect = cellRect(column, topRow_);
             if (rect.width() > 0 && (column < 2 || rect.right() >= fixed) && rect.left() <= width)
-                painter.drawLine(rect.right() + 1, 0, rect.right() + 1, rect.top() + int(last - topRow_) *
-                                                                          (rowHeight_ + options_.gridLineWidth));
+                painter.drawLine(rect.right() + 1, 0, rect.right() + 1,
+                                 rect.top() + int(last - topRow_) * (rowHeight_ + options_.gridLineWidth));
         }
     }
     if (hasFocus())

@@ -10,7 +10,8 @@ namespace {
 TEST(HexDocumentBytes, aDocumentIsItsBytesInItsEncoding)
 {
     const QByteArray utf8 = QString::fromUtf8("zażółć\n").toUtf8();
-    EXPECT_EQ(hexBytesOfDocument(utf8, DocumentEncoding::utf8()).toHex(' '), "7a 61 c5 bc c3 b3 c5 82 c4 87 0a");
+    EXPECT_EQ(hexBytesOfDocument(utf8, DocumentEncoding::utf8()).toHex(' '),
+              "7a 61 c5 bc c3 b3 c5 82 c4 87 0a");
     const DocumentEncoding cp1250 = DocumentEncoding::legacy(CodePage::windows1250());
     EXPECT_EQ(hexBytesOfDocument(utf8, cp1250).toHex(' '), "7a 61 bf f3 b3 e6 0a");
     try {
@@ -37,10 +38,18 @@ TEST(HexDocumentBytes, handBack)
     };
     const Row rows[] = {
         {"nothing edited", utf8, "AB", "AB", false, {}, false},
-        {"valid UTF-8 stays UTF-8", utf8, "AB", "\xC5\xBC" "B", true, QString::fromUtf8("żB"), false},
-        {"NUL is kept", utf8, "AB", QByteArray("A\0B", 3), true, QString(QStringLiteral("A")) + QChar(0) + u'B', false},
-        {"invalid UTF-8 turns legacy", utf8, "AB", "\xBF" "B", true, QString::fromUtf8("żB"), true},
-        {"legacy decodes with its page", legacy, "AB", QByteArray("\xB9\0", 2), true, QString::fromUtf8("ą") + QChar(0), false},
+        {"valid UTF-8 stays UTF-8", utf8, "AB",
+         "\xC5\xBC"
+         "B",
+         true, QString::fromUtf8("żB"), false},
+        {"NUL is kept", utf8, "AB", QByteArray("A\0B", 3), true,
+         QString(QStringLiteral("A")) + QChar(0) + u'B', false},
+        {"invalid UTF-8 turns legacy", utf8, "AB",
+         "\xBF"
+         "B",
+         true, QString::fromUtf8("żB"), true},
+        {"legacy decodes with its page", legacy, "AB", QByteArray("\xB9\0", 2), true,
+         QString::fromUtf8("ą") + QChar(0), false},
         {"line ends as when opened", utf8, "A", "A\r\nB\rC", true, QStringLiteral("A\nB\nC"), false},
     };
     for (const Row& r : rows) {

@@ -29,7 +29,8 @@ protected:
         });
         activate();
         window->statusTick();
-        hexEditCommand(*window);
+        hexEditCommand({*window, window->settings(), sink, window->documents(),
+                        [this](const QString& text) { window->setStatusText(text); }});
         EXPECT_TRUE(seen) << "the hex editor window was shown";
     }
     static void type(HexEditorView& view, const char* keys)

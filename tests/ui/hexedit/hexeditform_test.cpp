@@ -38,7 +38,10 @@ struct Window {
         const QRect cell = view->cellRect(column, row);
         return image.pixelColor(cell.right() - 1, cell.bottom() - 1);
     }
-    QString cellText(int column, qint64 row) { return HexCells(model, view->displayOptions()).cell(column, row).text; }
+    QString cellText(int column, qint64 row)
+    {
+        return HexCells(model, view->displayOptions()).cell(column, row).text;
+    }
 };
 
 TEST(HexEditForm, opensTheDocumentWithTheFirstByteSelected)
@@ -122,7 +125,9 @@ TEST(HexEditForm, shiftArrowsSelectOverRowEnds)
 
 TEST(HexEditForm, swapNibblesAndTheCharacterArea)
 {
-    Window w(QByteArray("\x3C" "bc", 3));
+    Window w(QByteArray("\x3C"
+                        "bc",
+                        3));
     w.model.setSwapNibbles(true);
     EXPECT_EQ(w.cellText(2, 0) + w.cellText(3, 0), "C3");
     w.key(Qt::Key_Right); // the second column shows the high digit
@@ -153,7 +158,8 @@ TEST(HexEditForm, mouseAndResize)
     QApplication::processEvents();
 
     const HexLayout& layout = w.model.layout();
-    QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {}, w.view->cellRect(layout.gapColumn(), 1).center());
+    QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {},
+                      w.view->cellRect(layout.gapColumn(), 1).center());
     EXPECT_EQ(w.model.caretColumn(), layout.lastHexColumn());
     EXPECT_EQ(w.model.caretRow(), 1);
     QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {}, w.view->cellRect(6, 0).center());
