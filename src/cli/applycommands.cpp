@@ -15,6 +15,7 @@
 
 #include <QDate>
 #include <QMap>
+#include <QRegularExpression>
 
 namespace varnik::cli {
 
@@ -38,7 +39,10 @@ QMap<QString, ApplyHandler> buildDialogCommands()
         insertDateValue(ctx.document, date, ctx.environment);
     });
     c.insert(QStringLiteral("HEXvaluecolor1"), [](ApplyContext& ctx) {
-        const auto colour = colourFromSelection(ctx.field(QStringLiteral("color")));
+        // A dialog answer is exact: six hexadecimal digits, where a selection may be anything.
+        static const QRegularExpression rgb(QStringLiteral("^(#|\\$|0x)?[0-9A-Fa-f]{6}$"));
+        const QString field = ctx.field(QStringLiteral("color"));
+        const auto colour = rgb.match(field).hasMatch() ? colourFromSelection(field) : std::nullopt;
         if (!colour)
             throw UsageError{QStringLiteral("--field color needs #RRGGBB")};
         insertColourValue(ctx.document, *colour);

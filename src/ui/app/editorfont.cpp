@@ -33,8 +33,17 @@ void storeEditorFont(Settings& settings, const QFont& font)
 
 EditorSettings editorSettings(const Settings& settings)
 {
-    return {editorFont(settings), settings.undoLimit,  settings.urlAutoDetect,
-            settings.wordWrap,    settings.shortNames, settings.tabBottom};
+    // FontColor holds a Windows colour value (0x00BBGGRR); with the top bit
+    // set it names a system colour, which here is the palette's text colour.
+    const qint32 ref = settings.fontColor;
+    const QColor colour = ref < 0 ? QColor() : QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF);
+    return {editorFont(settings),
+            settings.undoLimit,
+            settings.urlAutoDetect,
+            settings.wordWrap,
+            settings.shortNames,
+            settings.tabBottom,
+            colour};
 }
 
 } // namespace varnik

@@ -96,8 +96,15 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
         editPopup_->popup(documents_->singleEdit()->mapToGlobal(p));
     });
     documents_->tabs()->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { tabsPopup_->popup(documents_->tabs()->tabBar()->mapToGlobal(p)); });
+    connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        // The pop-up acts on the active tab, so the clicked tab becomes it first.
+        QTabBar* bar = documents_->tabs()->tabBar();
+        if (const int clicked = bar->tabAt(p); clicked >= 0)
+            documents_->tabs()->setCurrentIndex(clicked);
+        tabsPopup_->popup(bar->mapToGlobal(p));
+    });
+    connect(documents_, &DocumentArea::emptyDocumentDoubleClicked, this,
+            [this] { commands_->run(QStringLiteral("Open1")); });
 
     // Each character-table item shows only when the table it loads is there.
     const std::pair<const char16_t*, const char16_t*> tables[] = {
@@ -456,7 +463,8 @@ void SDIAppForm::onHandOver(const QString& path)
     documents_->createDocumentTab();
     files_->openFileInto(path);
     activeText().setModified(false);
-    if (isMinimized())
+    // The window may be minimised or hidden in the tray.
+    if (isMinimized() || !isVisible())
         showNormal();
     raise();
     activateWindow();
