@@ -52,6 +52,14 @@ TEST(FavouriteFile, writtenAsUtf8WithCrLfAndReadBack)
         << "no temporary file left beside it";
 }
 
+TEST(FavouriteFile, textsThatLookLikeAFileHeaderComeBackAsWritten)
+{
+    for (const QString& first : {u"{\\rtf1 not rich text"_qs, u"\ufeffmark"_qs, u"\ufeff"_qs}) {
+        const QStringList texts{first, u"next"_qs};
+        EXPECT_EQ(parseFavourites(serializeFavourites(texts), kCp1250), texts) << first.toStdString();
+    }
+}
+
 TEST(FavouriteFile, unreadableFilesAreErrorsNotCrashes)
 {
     QTemporaryDir dir;
