@@ -74,19 +74,6 @@ TEST(FavouriteFile, unreadableFilesAreErrorsNotCrashes)
     EXPECT_THROW(writeFavouriteFile(dir.filePath(u"folder.txt"_qs), {u"x"_qs}), Error);
 }
 
-TEST(FavouriteFile, binaryAndLongLinesLoad)
-{
-    QByteArray binary;
-    for (int i = 0; i < 4096; ++i)
-        binary.append(char(i * 37));
-    const QStringList lines = parseFavourites(binary, kCp1250);
-    EXPECT_FALSE(lines.isEmpty());
-    const QByteArray longLine = QByteArray(1 << 20, 'x') + "\r\nshort";
-    const QStringList two = parseFavourites(longLine, kCp1250);
-    ASSERT_EQ(two.size(), 2);
-    EXPECT_EQ(two[0].size(), 1 << 20);
-}
-
 TEST(FavouriteFile, nameNeverLeavesTheDirectory)
 {
     struct Row {
