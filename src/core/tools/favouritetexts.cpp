@@ -14,9 +14,11 @@ namespace varnik {
 
 namespace {
 
-// Decoding made every line end one LF; a last line without one counts.
-QStringList linesOf(const QString& text)
+// A line ends at CR LF, a lone CR or a lone LF (rich text keeps its own line
+// ends); a last line without an ending counts.
+QStringList linesOf(const QString& decoded)
 {
+    const QString text = toLfLineEnds(decoded);
     if (text.isEmpty())
         return {};
     QStringList lines = text.split(u'\n');

@@ -33,6 +33,7 @@ TEST(FavouriteFile, linesEndAtCrLfCrOrLfAndALastLineCounts)
         {"onlyALineEnd", "\r\n", {QString()}},
         {"utf8Polish", "\xc5\xbc\xc3\xb3\xc5\x82w\r\n", {u"\u017c\u00f3\u0142w"_qs}},
         {"legacy8bitThroughCodePage", "\xbf\xf3\xb3w\r\n", {u"\u017c\u00f3\u0142w"_qs}},
+        {"richTextParagraphs", "{\\rtf1 one\\par two}", {u"one"_qs, u"two"_qs}},
     };
     for (const Row& r : rows)
         EXPECT_EQ(parseFavourites(r.bytes, kCp1250), r.expected) << r.name;
