@@ -24,6 +24,7 @@ class CommandActions;
 class MessageSink;
 class DialogMessageSink;
 class DocumentArea;
+struct EditorSettings;
 class DocumentEdit;
 class SearchController;
 class SettingsStore;
@@ -125,6 +126,7 @@ private:
     bool runCloseSequence();
     void onHandOver(const QString& path);
     QFont editorFont() const;
+    EditorSettings editorSettings() const;
     CommandStateInputs commandState() const;
 
     SettingsStore& store_;
