@@ -35,6 +35,10 @@ check "CRLF=1 from stdin" "$(printf 'a\nb\nc' | od -An -tx1)" \
 check "report" "selection 0 3" "$(printf 'abc' | "$VARNIK" --apply Selectall1 --report 2>&1 >/dev/null)"
 "$VARNIK" --apply NoSuchCommand "$tmp/bom.txt" >/dev/null 2>&1
 check "unknown command exit" "2" "$?"
+printf 'AB' | "$VARNIK" --apply Hexedit1 >"$tmp/out" 2>"$tmp/err"
+check "window-only command exit" "2" "$?"
+check "window-only command message" "varnik: Hexedit1 is not available in the headless mode" "$(cat "$tmp/err")"
+check "window-only command writes nothing" "" "$(cat "$tmp/out")"
 "$VARNIK" --apply Selectall1 "$tmp/missing.txt" >/dev/null 2>"$tmp/err"
 check "missing file exit" "1" "$?"
 check "missing file message" "Error: Error reading file" "$(head -1 "$tmp/err")"

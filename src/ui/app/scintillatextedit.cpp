@@ -157,6 +157,15 @@ void ScintillaTextEdit::replaceSelection(const QString& text)
     send(Sci::SCI_GOTOPOS, b0 + inserted);
 }
 
+void ScintillaTextEdit::replaceAllUtf8(QByteArrayView utf8)
+{
+    send(Sci::SCI_BEGINUNDOACTION);
+    send(Sci::SCI_SETTARGETRANGE, 0, send(Sci::SCI_GETLENGTH));
+    send(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), reinterpret_cast<long>(utf8.data()));
+    send(Sci::SCI_ENDUNDOACTION);
+    send(Sci::SCI_GOTOPOS, 0);
+}
+
 qsizetype ScintillaTextEdit::lineCount() const { return send(Sci::SCI_GETLINECOUNT); }
 
 qsizetype ScintillaTextEdit::lineFromPosition(qsizetype pos) const

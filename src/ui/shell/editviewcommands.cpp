@@ -6,6 +6,7 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/editorfont.h"
 #include "ui/app/helpviewer.h"
 #include "ui/app/mydlg.h"
 #include "ui/tools/toolscontroller.h"
@@ -81,12 +82,7 @@ void SDIAppForm::registerEditViewCommands()
         const QFont font = QFontDialog::getFont(&ok, documents_->editorSettings().font, this);
         if (!ok)
             return;
-        settings_.fontName = font.family();
-        settings_.fontSize = font.pointSize();
-        settings_.fontB = font.bold();
-        settings_.fontI = font.italic();
-        settings_.fontU = font.underline();
-        settings_.fontS = font.strikeOut();
+        storeEditorFont(settings_, font);
         EditorSettings e = documents_->editorSettings();
         e.font = font;
         documents_->setEditorSettings(e);
@@ -116,6 +112,21 @@ void SDIAppForm::registerEditViewCommands()
     on(u"Helptopics1", [this] { showHelp(this); });
     on(u"ExitItem", [this] { close(); });
     on(u"BUGREPORTFORM1", [this] { bugReportForm(); });
+}
+
+void SDIAppForm::bugReportForm()
+{
+    myMessageDlg(QStringLiteral("Please fill in the form and send it to varnik-bugs@users.noreply.localhost.\r\n"
+                                "Feel free to delete \"User Name\" and \"Company Name\" fields if you wish..."),
+                 2, Buttons::OK, this);
+    if (!makeRoomForResult(false))
+        return;
+    SystemInformation info = readSystemInformation();
+    info.productId = bugReportId(store_);
+    const QString text = bugReportText(info, QDateTime::currentDateTime(),
+                                       QStringLiteral(VARNIK_VERSION), QStringLiteral(__DATE__ " " __TIME__));
+    activeText().selectAll();
+    activeText().replaceSelection(text);
 }
 
 } // namespace varnik

@@ -3,6 +3,7 @@
 #include "support/scriptedsink.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/filecontroller.h"
 #include "ui/app/longoperation.h"
 #include "ui/shell/sdiappform.h"
 
@@ -72,7 +73,7 @@ TEST_F(FileOpenSaveTest, openedAndSavedUnchanged_isTheSameFile)
         auto w = make({{"CRLF", r.crlf}});
         const QString file = path(r.name);
         writeFile(file, r.file);
-        ASSERT_TRUE(w->openFileInto(file));
+        ASSERT_TRUE(w->files().openFileInto(file));
         EXPECT_EQ(w->activeText().text(), r.text);
         EXPECT_EQ(w->activeRecord().encoding.name(), QString::fromLatin1(r.encoding));
         EXPECT_EQ(w->activeRecord().fileName, file);
@@ -81,7 +82,7 @@ TEST_F(FileOpenSaveTest, openedAndSavedUnchanged_isTheSameFile)
         EXPECT_EQ(status(*w), u"OK"_qs);
 
         const QString copy = file + u".copy"_qs;
-        ASSERT_TRUE(w->saveDocumentAs(w->activeEdit(), copy, false, true));
+        ASSERT_TRUE(w->files().saveDocumentAs(w->activeEdit(), copy, false, true));
         EXPECT_EQ(readFile(copy).toHex(' ').toStdString(), r.file.toHex(' ').toStdString());
         EXPECT_EQ(w->activeRecord().fileName, copy);
         EXPECT_EQ(status(*w), u"OK"_qs);
@@ -94,7 +95,7 @@ TEST_F(FileOpenSaveTest, failedOpen_saysWhy_andKeepsTheDocument)
     auto w = make();
     w->activeText().setText(u"kept"_qs);
     const QString missing = path("missing.txt");
-    EXPECT_FALSE(w->openFileInto(missing));
+    EXPECT_FALSE(w->files().openFileInto(missing));
     ASSERT_EQ(sink.texts.size(), 1);
     EXPECT_EQ(sink.texts[0], u"Error reading file\r\n"_qs + missing + u"\r\nNo such file or directory"_qs);
     EXPECT_EQ(w->activeText().text(), u"kept"_qs);
@@ -109,12 +110,12 @@ TEST_F(FileOpenSaveTest, savedDocument_goesOnBeingEditedAndSaved)
     auto w = make({{"CRLF", "1"}});
     const QString file = path("a.txt");
     writeFile(file, "one\ntwo");
-    ASSERT_TRUE(w->openFileInto(file));
-    ASSERT_TRUE(w->saveDocumentAs(w->activeEdit(), file, true, true));
+    ASSERT_TRUE(w->files().openFileInto(file));
+    ASSERT_TRUE(w->files().saveDocumentAs(w->activeEdit(), file, true, true));
     w->activeText().setSelection(3, 0);
     w->activeText().replaceSelection(u"!"_qs);
     EXPECT_TRUE(w->activeRecord().modified);
-    ASSERT_TRUE(w->saveDocumentAs(w->activeEdit(), file, true, true));
+    ASSERT_TRUE(w->files().saveDocumentAs(w->activeEdit(), file, true, true));
     EXPECT_EQ(readFile(file), QByteArray("one!\ntwo"));
     EXPECT_EQ(readFile(file + u".BAK"_qs), QByteArray("one\ntwo"));
     EXPECT_FALSE(w->activeRecord().modified);
@@ -132,7 +133,7 @@ TEST_F(FileOpenSaveTest, undoLimitOfNothing_holdsAfterOpening)
         auto w = make({{"UndoLimit", r.undoLimit}});
         const QString file = path("undo.txt");
         writeFile(file, "text");
-        ASSERT_TRUE(w->openFileInto(file));
+        ASSERT_TRUE(w->files().openFileInto(file));
         QTest::keyClicks(w->activeEdit(), u"typed"_qs);
         EXPECT_EQ(w->activeText().canUndo(), r.canUndo);
     }
