@@ -104,6 +104,11 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
             documents_->tabs()->setCurrentIndex(clicked);
         tabsPopup_->popup(bar->mapToGlobal(p));
     });
+    connect(documents_, &DocumentArea::wrapHeldBackChanged, this, [this](bool heldBack) {
+        setStatusText(heldBack ? QStringLiteral("Word wrap is off for this large document (View, Word wrap turns it on)")
+                               : QString());
+        statusTick();
+    });
     connect(documents_, &DocumentArea::emptyDocumentDoubleClicked, this,
             [this] { commands_->run(QStringLiteral("Open1")); });
 
@@ -273,7 +278,7 @@ void SDIAppForm::statusTick()
 
     const CommandStateInputs state = commandState();
     commands_->refreshEnabled([&state](const QString& id) { return isCommandEnabled(id, state); });
-    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap && !activeEdit()->wrapHeldBack());
 
     DocumentInfo& record = documents_->activeRecord();
     record.selStart = static_cast<qint32>(t.selectionStart());
@@ -327,7 +332,7 @@ void SDIAppForm::firstShow()
     statusBar()->setVisible(settings_.statusBar);
     commands_->setChecked(QStringLiteral("Speedpanel1"), settings_.toolbar);
     commands_->setChecked(QStringLiteral("Statusbar1"), settings_.statusBar);
-    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap && !activeEdit()->wrapHeldBack());
     tools_->loadFavourites();
     files_->start(args_.value(1));
     startupDone_ = true;
