@@ -139,6 +139,46 @@ TEST_F(FileOpenSaveTest, undoLimitOfNothing_holdsAfterOpening)
     }
 }
 
+TEST_F(FileOpenSaveTest, droppedFiles_openOnlyLocalOnes_asTheModeAllows)
+{
+    writeFile(path("one.txt"), "one");
+    writeFile(path("two.txt"), "two");
+    const QUrl one = QUrl::fromLocalFile(path("one.txt")), two = QUrl::fromLocalFile(path("two.txt"));
+    const QUrl web(u"https://example.com/x.txt"_qs);
+    const struct Row {
+        const char* name;
+        const char* multiDoc;
+        const char* typed; // the document's changes before the drop
+        std::deque<int> answers;
+        QList<QUrl> urls;
+        bool accepted;
+        int tabs;
+        QString text; // of the active document afterwards
+        int questions;
+    } rows[] = {
+        {"singleTakesTheFirst", "0", "", {}, {one, two}, true, 1, u"one"_qs, 0},
+        {"nothingLocal", "0", "", {}, {web}, false, 1, QString(), 0},
+        {"tabsTakeEach", "1", "", {}, {one, web, two}, true, 2, u"two"_qs, 0},
+        {"changesKeptOnNo", "0", "kept", {Result::No}, {one}, true, 1, u"kept"_qs, 1},
+        {"changesDroppedOnYes", "0", "lost", {Result::Yes}, {one}, true, 1, u"one"_qs, 1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        sink.texts.clear();
+        auto w = make({{"MultiDoc", r.multiDoc}, {"DfltONT", "1"}, {"Warnings", "1"}});
+        if (*r.typed)
+            QTest::keyClicks(w->activeEdit(), QString::fromLatin1(r.typed));
+        sink.answers = r.answers;
+        EXPECT_EQ(w->files().openDropped(r.urls), r.accepted);
+        EXPECT_EQ(w->documents().tabCount(), r.tabs);
+        EXPECT_EQ(w->activeText().text(), r.text);
+        ASSERT_EQ(sink.texts.size(), r.questions);
+        if (r.questions) {
+            EXPECT_EQ(sink.texts[0], u"Data changed and not saved. Open another file anyway?"_qs);
+        }
+    }
+}
+
 TEST_F(FileOpenSaveTest, longOperation_showsBusyCursorAndProgressBar_untilItEnds)
 {
     auto w = make();
