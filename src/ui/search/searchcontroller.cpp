@@ -140,7 +140,10 @@ void SearchController::registerCommands()
 void SearchController::registerGrepCommands()
 {
     CommandActions& c = window_.commands();
-    c.setHandler(QStringLiteral("Closeresults1"), [this] { grep_->hide(); });
+    c.setHandler(QStringLiteral("Closeresults1"), [this] {
+        grep_->hide();
+        window_.setStatusText(QString()); // the grep's note goes with its list
+    });
     c.setHandler(QStringLiteral("Clearresults1"), [this] { grep_->clear(); });
     c.setHandler(QStringLiteral("Saveresultstofile1"), [this] { saveGrepResults(); });
     c.setHandler(QStringLiteral("Copytoclipboard1"),

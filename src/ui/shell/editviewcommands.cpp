@@ -88,20 +88,25 @@ void SDIAppForm::registerEditViewCommands()
         documents_->setEditorSettings(e);
         documents_->applyViewSettings();
     });
-    on(u"Print1", [this] {
-        QsciPrinter printer;
-        QPrintDialog dialog(&printer, this);
+    auto printer = [this]() -> QsciPrinter& {
+        if (!printer_) {
+            printer_ = std::make_unique<QsciPrinter>();
+            printer_->setPageMargins(QMarginsF(40, 40, 40, 40), QPageLayout::Point);
+        }
+        return *printer_;
+    };
+    on(u"Print1", [this, printer] {
+        QsciPrinter& p = printer();
+        QPrintDialog dialog(&p, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
         const QString name = activeRecord().fileName;
-        printer.setDocName(name.isEmpty() ? QStringLiteral("Varnik - Untitled") : name);
-        printer.setPageMargins(QMarginsF(40, 40, 40, 40), QPageLayout::Point);
-        printer.setWrapMode(QsciScintilla::WrapWord);
-        printer.printRange(activeEdit());
+        p.setDocName(name.isEmpty() ? QStringLiteral("Varnik - Untitled") : name);
+        p.setWrapMode(QsciScintilla::WrapWord);
+        p.printRange(activeEdit());
     });
-    on(u"Printersetup1", [this] {
-        QPrinter printer;
-        QPageSetupDialog dialog(&printer, this);
+    on(u"Printersetup1", [this, printer] {
+        QPageSetupDialog dialog(&printer(), this);
         dialog.exec();
     });
     on(u"Helptopics1", [this] { showHelp(this); });
@@ -116,7 +121,9 @@ void SDIAppForm::bugReportForm()
                  2, Buttons::OK, this);
     if (!makeRoomForResult(false))
         return;
-    const QString text = bugReportText(readSystemInformation(), QDateTime::currentDateTime(),
+    SystemInformation info = readSystemInformation();
+    info.productId = bugReportId(store_);
+    const QString text = bugReportText(info, QDateTime::currentDateTime(),
                                        QStringLiteral(VARNIK_VERSION), QStringLiteral(__DATE__ " " __TIME__));
     activeText().selectAll();
     activeText().replaceSelection(text);

@@ -37,6 +37,7 @@
 #include <QStatusTipEvent>
 #include <QSystemTrayIcon>
 #include <QToolBar>
+#include <Qsci/qsciprinter.h>
 
 // The icons are compiled into the ui library, and a static library's
 // resources are linked in only when something names them.

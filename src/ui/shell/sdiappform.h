@@ -14,6 +14,7 @@
 
 class QLabel;
 class QMenu;
+class QsciPrinter;
 class QSystemTrayIcon;
 class QSplitter;
 class QToolBar;
@@ -123,6 +124,8 @@ private:
     QMenu* tabsPopup_ = nullptr;
     QPointer<SingleInstance> instance_;
     FileController* files_ = nullptr;
+    // One printer for the window: Printer setup configures what Print uses.
+    std::unique_ptr<QsciPrinter> printer_;
     SearchController* search_ = nullptr;
     ToolsController* tools_ = nullptr;
 };
