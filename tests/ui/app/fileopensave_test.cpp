@@ -1,3 +1,4 @@
+#include "core/app/autosavestore.h"
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
 #include "support/scriptedsink.h"
@@ -176,6 +177,39 @@ TEST_F(FileOpenSaveTest, droppedFiles_openOnlyLocalOnes_asTheModeAllows)
         if (r.questions) {
             EXPECT_EQ(sink.texts[0], u"Data changed and not saved. Open another file anyway?"_qs);
         }
+    }
+}
+
+// A session that ended without cleaning up left a copy: the next start offers it.
+TEST_F(FileOpenSaveTest, autosavedCopyOfAnEndedSession_isOfferedAtStart)
+{
+    const struct Row {
+        const char* name;
+        int answer;
+        QString text;
+        bool modified, copyKept;
+    } rows[] = {
+        {"yesRestores", Result::Yes, u"rescued"_qs, true, false},
+        {"noDeletes", Result::No, QString(), false, false},
+        {"cancelKeepsForNextStart", Result::Cancel, QString(), false, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QString copy;
+        {
+            AutosaveStore crashed;
+            crashed.ensurePrivateDirectory();
+            copy = crashed.save(1, u"rescued"_qs, 0);
+        } // the session ends without discarding its copy
+        sink.texts.clear();
+        sink.answers = {r.answer};
+        auto w = make();
+        ASSERT_EQ(sink.texts.size(), 1);
+        EXPECT_TRUE(sink.texts[0].startsWith(u"An autosaved document was found"_qs));
+        EXPECT_EQ(w->activeText().text(), r.text);
+        EXPECT_EQ(w->activeRecord().modified, r.modified);
+        EXPECT_EQ(QFile::exists(copy), r.copyKept);
+        AutosaveStore().removeRecovered(copy);
     }
 }
 
