@@ -2,6 +2,7 @@
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
 #include "support/scriptedsink.h"
+#include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/app/filecontroller.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -178,6 +180,25 @@ TEST_F(FileOpenSaveTest, droppedFiles_openOnlyLocalOnes_asTheModeAllows)
             EXPECT_EQ(sink.texts[0], u"Data changed and not saved. Open another file anyway?"_qs);
         }
     }
+}
+
+TEST_F(FileOpenSaveTest, recentFilesMenu_listsOpenedFiles_andReopensThem)
+{
+    auto w = make();
+    writeFile(path("a.txt"), "text a");
+    writeFile(path("b.txt"), "text b");
+    ASSERT_TRUE(w->files().openFileInto(path("a.txt")));
+    ASSERT_TRUE(w->files().openFileInto(path("b.txt")));
+    QMenu* menu = w->commands().submenu(u"Reopen1"_qs);
+    ASSERT_NE(menu, nullptr);
+    QAction* first = menu->findChild<QAction*>(u"MainLastFileMenuItem1"_qs);
+    QAction* second = menu->findChild<QAction*>(u"MainLastFileMenuItem2"_qs);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(first->text().contains(u"b.txt"_qs));
+    second->trigger();
+    EXPECT_EQ(w->activeText().text(), u"text a"_qs);
+    EXPECT_EQ(w->activeRecord().fileName, path("a.txt"));
 }
 
 // A session that ended without cleaning up left a copy: the next start offers it.
