@@ -3,7 +3,6 @@
 #include "core/app/commandstates.h"
 #include "core/app/documentinfo.h"
 #include "core/app/settings.h"
-#include "core/app/statuspanels.h"
 #include "ui/app/activedocument.h"
 
 #include <QMainWindow>
@@ -30,6 +29,7 @@ class FileController;
 class SearchController;
 class SettingsStore;
 class SingleInstance;
+class StatusLine;
 class TextEdit;
 class ToolsController;
 
@@ -69,7 +69,7 @@ public:
     FileController& files() { return *files_; }
     ToolsController& tools() { return *tools_; }
     // Panels 0 to 6, then the document's encoding.
-    const std::array<QLabel*, 8>& statusPanels() const { return panels_; }
+    const std::array<QLabel*, 8>& statusPanels() const;
     // Re-applies the settings to the window (start-up and after Options).
     void applySettings();
     // Runs one status tick now (the timer does it every 50 ms).
@@ -91,7 +91,6 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
-    void buildStatusBar();
     void buildToolbar();
     void buildTray();
     void registerEditViewCommands();
@@ -117,7 +116,7 @@ private:
     QSplitter* splitter_ = nullptr;
     CommandActions* commands_ = nullptr;
     QToolBar* toolbar_ = nullptr;
-    std::array<QLabel*, 8> panels_{};
+    std::unique_ptr<StatusLine> status_;
     QTimer statusTimer_;
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* editPopup_ = nullptr;
