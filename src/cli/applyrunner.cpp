@@ -1,14 +1,15 @@
 #include "cli/applyrunner.h"
 
-#include "cli/applycommand.h"
-#include "core/app/commandtable.h"
+#include "cli/applyoptions.h"
+#include "core/app/codepage.h"
 #include "core/app/documentfile.h"
 #include "core/app/error.h"
 #include "core/app/memorysettingsstore.h"
 #include "core/app/messagedialoglayout.h"
+#include "core/app/plaintextbuffer.h"
 #include "core/app/textcodec.h"
+#include "core/commands/commandtable.h"
 #include "platform/systemenvironment.h"
-#include "core/app/codepage.h"
 
 #include <QFile>
 
@@ -89,15 +90,24 @@ QByteArray readAllStandardInput()
     return in.readAll();
 }
 
-} // namespace
-
-QString ApplyContext::field(const QString& name) const
+// The commands available headless: those with an operation of their own, by identifier.
+QStringList applyCommandIds()
 {
-    const auto it = options.fields.constFind(name);
-    if (it == options.fields.constEnd())
-        throw UsageError{QStringLiteral("%1 needs --field %2=VALUE").arg(options.command, name)};
-    return it.value();
+    QStringList ids;
+    for (const CommandItem& item : CommandTable::standard().allItems())
+        if (item.run)
+            ids << item.id;
+    ids.sort();
+    return ids;
 }
+
+QString fieldErrorText(const QString& command, const FieldError& e)
+{
+    return e.expected.isEmpty() ? QStringLiteral("%1 needs --field %2=VALUE").arg(command, e.field)
+                                : QStringLiteral("--field %1 needs %2").arg(e.field, e.expected);
+}
+
+} // namespace
 
 QString applyHelpText()
 {
@@ -126,11 +136,12 @@ int runApply(const QStringList& args)
         writeStd(stdout, applyHelpText().toUtf8());
         return 0;
     }
-    const ApplyHandler* handler = findApplyCommand(options.command);
-    if (!handler) {
-        const bool known = CommandTable::standard().find(options.command) != nullptr;
+    const CommandItem* command = CommandTable::standard().find(options.command);
+    if (!command || !command->run) {
+        const bool known = command != nullptr;
         err(QStringLiteral("varnik: %1 is %2 in the headless mode\n")
-                .arg(options.command, known ? QStringLiteral("not available") : QStringLiteral("not a command")));
+                .arg(options.command,
+                     known ? QStringLiteral("not available") : QStringLiteral("not a command")));
         return 2;
     }
 
@@ -159,12 +170,11 @@ int runApply(const QStringList& args)
     DocumentEncoding encoding = loaded.encoding;
     StderrMessageSink messages(options);
     CliEnvironment environment(settings, encoding, options);
-    ApplyContext context{document,    encoding,          settings, messages, environment,
-                         environment.decimalSeparator(), options,  std::nullopt};
+    CommandContext context{document, messages, environment, options.fields, std::nullopt};
     try {
-        (*handler)(context);
-    } catch (const UsageError& e) {
-        err(QStringLiteral("varnik: ") + e.message + u'\n');
+        command->run(context);
+    } catch (const FieldError& e) {
+        err(QStringLiteral("varnik: ") + fieldErrorText(options.command, e) + u'\n');
         return 2;
     } catch (const Error& e) {
         messages.errorBox(e.message());
@@ -178,11 +188,14 @@ int runApply(const QStringList& args)
     } catch (const Error&) {
         // Text the document's code page cannot hold is written as UTF-8, as a
         // save would after asking.
-        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation, Buttons::YesNo);
+        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation,
+                         Buttons::YesNo);
         writeStd(stdout, encodeDocument(out, DocumentEncoding::utf8(), lineEndFromSetting(settings.crlf)));
     }
     if (options.report)
-        err(QStringLiteral("selection %1 %2\n").arg(document.selectionStart()).arg(document.selectionLength()));
+        err(QStringLiteral("selection %1 %2\n")
+                .arg(document.selectionStart())
+                .arg(document.selectionLength()));
     return messages.failed ? 1 : 0;
 }
 

@@ -11,6 +11,7 @@
 #include "core/app/filetexts.h"
 #include "core/app/session.h"
 #include "core/app/shortenname.h"
+#include "core/commands/commandids.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -138,9 +139,9 @@ void SDIAppForm::addRecentFile(const QString& fileName)
 void SDIAppForm::rebuildRecentMenus()
 {
     const auto shorten = [](const QString& name) { return ShortenName(name, QString()); };
-    const std::pair<const char16_t*, bool> menus[] = {{u"Reopen1", false}, {u"Reopenrecent1", true}};
+    const std::pair<CommandId, bool> menus[] = {{ids::Reopen1, false}, {ids::Reopenrecent1, true}};
     for (const auto& [id, tray] : menus) {
-        QMenu* menu = commands_->submenu(QString::fromUtf16(id));
+        QMenu* menu = commands_->submenu(id);
         if (!menu)
             continue;
         menu->clear();
@@ -326,16 +327,16 @@ bool SDIAppForm::saveActive()
 void SDIAppForm::registerFileCommands()
 {
     CommandActions& c = *commands_;
-    auto on = [&c](const char16_t* id, CommandActions::Handler h) { c.setHandler(QString::fromUtf16(id), std::move(h)); };
+    auto on = [&c](CommandId id, CommandActions::Handler h) { c.setHandler(id, std::move(h)); };
 
-    on(u"New1", [this] {
+    on(ids::New1, [this] {
         if (activeRecord().modified && settings_.warnings &&
             messages_->message(FileTexts::kNewAnyway.toString(), MessageKind::Confirmation, Buttons::YesNo) !=
                 Result::Yes)
             return;
         newDocument();
     });
-    on(u"OpenItem", [this] {
+    on(ids::OpenItem, [this] {
         if (AskSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
             return;
         const QString name =
@@ -343,7 +344,7 @@ void SDIAppForm::registerFileCommands()
         if (!name.isEmpty())
             openChosenFile(name);
     });
-    on(u"Openinnewtab1", [this] {
+    on(ids::Openinnewtab1, [this] {
         const QString name =
             QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
         if (name.isEmpty())
@@ -352,13 +353,13 @@ void SDIAppForm::registerFileCommands()
         if (!openFileInto(name))
             documents_->closeActiveTabQuietly();
     });
-    on(u"Openinnewwindow1", [this] {
+    on(ids::Openinnewwindow1, [this] {
         const QString name =
             QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
         if (!name.isEmpty())
             RunCommand(QCoreApplication::applicationFilePath(), {name, QStringLiteral("-n")});
     });
-    on(u"Reloadfromdisk1", [this] {
+    on(ids::Reloadfromdisk1, [this] {
         const QString name = activeRecord().fileName;
         if (name.isEmpty())
             return;
@@ -369,13 +370,13 @@ void SDIAppForm::registerFileCommands()
         if (openFileInto(name))
             activeRecord().modified = false;
     });
-    on(u"SaveItem", [this] { saveActive(); });
-    on(u"Saveas1", [this] {
+    on(ids::SaveItem, [this] { saveActive(); });
+    on(ids::Saveas1, [this] {
         const QString chosen = saveAsDialog(activeRecord().fileName);
         if (!chosen.isEmpty())
             saveDocumentAs(activeEdit(), chosen, false, true);
     });
-    on(u"Blockread1", [this] {
+    on(ids::Blockread1, [this] {
         const QString name = QFileDialog::getOpenFileName(this, FileTexts::kInsertFileTitle.toString(),
                                                           dialogDirectory(), filterString());
         if (name.isEmpty())
@@ -388,7 +389,7 @@ void SDIAppForm::registerFileCommands()
             messages_->message(e.message(), MessageKind::Error, Buttons::OK);
         }
     });
-    on(u"Blockwrite1", [this] {
+    on(ids::Blockwrite1, [this] {
         QFileDialog dialog(this, FileTexts::kWriteBlockTitle.toString(), dialogDirectory(), filterString());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
@@ -400,7 +401,7 @@ void SDIAppForm::registerFileCommands()
         writeBlockFile(dialog.selectedFiles().first(), activeText().selectedText(), activeRecord().encoding,
                        *messages_);
     });
-    on(u"Fileinfo1", [this] {
+    on(ids::Fileinfo1, [this] {
         const QString name = activeRecord().fileName;
         const FileFacts facts = name.isEmpty() ? FileFacts{} : readFileFacts(name);
         const QString text =

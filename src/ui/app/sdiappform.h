@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/app/autosavestore.h"
-#include "core/app/commandstates.h"
 #include "core/app/documentinfo.h"
 #include "core/app/settings.h"
 #include "core/app/statuspanels.h"
+#include "core/commands/commandcontext.h"
+#include "core/commands/enablerule.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,6 +22,7 @@ class QToolBar;
 namespace varnik {
 
 class CommandActions;
+struct CommandItem;
 class MessageSink;
 class DialogMessageSink;
 class DocumentArea;
@@ -78,6 +80,10 @@ public:
     void newDocument();
     // Saves a document of the window; false when nothing was written.
     bool saveDocumentAs(DocumentEdit* edit, const QString& fileName, bool makeBackup, bool updateState);
+
+    // Runs a command's table operation on the active document with these dialog answers, and opens
+    // the document it makes, if any.
+    void runDocumentCommand(const CommandItem& command, const CommandFields& fields);
 
     // Puts a panel (the grep results) under the documents, with a splitter between.
     void setBottomPanel(QWidget* panel);

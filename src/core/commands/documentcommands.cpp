@@ -1,0 +1,67 @@
+#include "core/commands/documentcommands.h"
+
+#include "core/text/lineediting.h"
+#include "core/text/netlookup.h"
+#include "core/text/selectioncommands.h"
+#include "core/text/splitcolumn.h"
+
+#include <QDate>
+
+namespace varnik {
+
+void selectAllCommand(CommandContext& c)
+{
+    c.edit.selectAll();
+}
+
+void englishWordsCommand(CommandContext& c)
+{
+    numberToWordsCommand(c.edit, c.environment, c.messages, WordsLanguage::English);
+}
+
+void polishWordsCommand(CommandContext& c)
+{
+    numberToWordsCommand(c.edit, c.environment, c.messages, WordsLanguage::Polish);
+}
+
+void hostToIpAddressCommand(CommandContext& c)
+{
+    hostToIpCommand(c.edit, c.environment);
+}
+
+void resolveIpAddressCommand(CommandContext& c)
+{
+    resolveIpCommand(c.edit, c.environment);
+}
+
+void currentUserCommand(CommandContext& c)
+{
+    insertCurrentUser(c.edit, c.environment);
+}
+
+void splitColumnCommand(CommandContext& c)
+{
+    bool ok = false;
+    const int column = c.field(QStringLiteral("column")).toInt(&ok);
+    if (!ok)
+        throw FieldError{QStringLiteral("column"), QStringLiteral("a number")};
+    c.newDocument = splitColumn(splitColumnSource(c.edit), column, c.field(QStringLiteral("separator")));
+}
+
+void dateValueCommand(CommandContext& c)
+{
+    const QDate date = QDate::fromString(c.field(QStringLiteral("date")), Qt::ISODate);
+    if (!date.isValid())
+        throw FieldError{QStringLiteral("date"), QStringLiteral("YYYY-MM-DD")};
+    insertDateValue(c.edit, date, c.environment);
+}
+
+void colourValueCommand(CommandContext& c)
+{
+    const auto colour = colourFromSelection(c.field(QStringLiteral("color")));
+    if (!colour)
+        throw FieldError{QStringLiteral("color"), QStringLiteral("#RRGGBB")};
+    insertColourValue(c.edit, c.environment, *colour);
+}
+
+} // namespace varnik
