@@ -1,8 +1,8 @@
 #include "cli/cli.h"
 #include "core/app/settings.h"
-#include "ui/app/sdiappform.h"
 #include "ui/platform/qsettingsstore.h"
 #include "ui/platform/singleinstance.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QApplication>
 #include <QCoreApplication>

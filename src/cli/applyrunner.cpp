@@ -139,6 +139,11 @@ int runApply(const QStringList& args)
     const CommandItem* command = CommandTable::standard().find(options.command);
     if (!command || !command->run) {
         const bool known = command != nullptr;
+        if (known && command->windowOnly) {
+            err(QStringLiteral("varnik: %1 needs the window; it is not available in the headless mode\n")
+                    .arg(options.command));
+            return 2;
+        }
         err(QStringLiteral("varnik: %1 is %2 in the headless mode\n")
                 .arg(options.command,
                      known ? QStringLiteral("not available") : QStringLiteral("not a command")));
@@ -170,7 +175,8 @@ int runApply(const QStringList& args)
     DocumentEncoding encoding = loaded.encoding;
     StderrMessageSink messages(options);
     CliEnvironment environment(settings, encoding, options);
-    CommandContext context{document, messages, environment, options.fields, std::nullopt};
+    CommandContext context{document,        messages,       environment, encoding,
+                           options.command, options.fields, std::nullopt};
     try {
         command->run(context);
     } catch (const FieldError& e) {

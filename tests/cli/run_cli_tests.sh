@@ -63,6 +63,35 @@ check "too big: exit status" "1" "$?"
 check "too big: message" "Error: Number is too big for conversion!" "$(cat "$tmp/err")"
 "$VARNIK" --apply Splitcolumn1 >/dev/null 2>&1 < /dev/null
 check "missing field is a usage error" "2" "$?"
+# The clipboard and insertion tools need the window.
+for id in Gettextfromselection1 Pastemclip1 Yourfavtxt1 Symbol1; do
+    printf 'abc' | "$VARNIK" --apply "$id" --select 0:3 >"$tmp/out" 2>"$tmp/err"
+    check "$id needs the window: exit" "2" "$?"
+    check "$id needs the window: message" \
+        "varnik: $id needs the window; it is not available in the headless mode" "$(cat "$tmp/err")"
+    check "$id needs the window: no output" "" "$(cat "$tmp/out")"
+done
+
+# Imports answer the open dialog with --field file=PATH and insert at the caret;
+# the character tables lie beside the executable.
+printf 'MZ\x90\x00hi' > "$tmp/small.bin"
+check "hex import at the caret" "$(expect 'ab\r\n;00000  4D 5A 90 00  68 69                                        MZ..hi\r\ncd')" \
+    "$(printf 'ab\ncd' | run HEXstyle1 --caret 3 --field file="$tmp/small.bin")"
+check "pascal import replaces nothing at the selection start" \
+    "$(expect 'const SMALL_BIN_BINARY: array[1..6] of byte = (\r\n77, 90, 144, 0, 104, 105);\r\nxy')" \
+    "$(printf 'xy' | run Pascalstyle1 --select 0:2 --field file="$tmp/small.bin")"
+printf '\xfe\xff\x01\x05\xd8\x3d\xde\x00' > "$tmp/be.txt"
+check "unicode import, big-endian with a pair" "$(expect '\xc4\x85\xf0\x9f\x98\x80')" \
+    "$(run Importunicodefile1 --field file="$tmp/be.txt" < /dev/null)"
+printf 'x' | "$VARNIK" --apply Cstyle1 --field file="$tmp/missing.bin" >"$tmp/out" 2>"$tmp/err"
+check "unreadable import: exit status" "1" "$?"
+check "unreadable import: document unchanged" "x" "$(cat "$tmp/out")"
+check "unreadable import: message" "Error: Error reading file" "$(head -1 "$tmp/err")"
+check "CP-1250 to NOPL in UTF-8" "Zazolc gesla jazn" "$(printf 'Za\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87 g\xc4\x99\xc5\x9bl\xc4\x85 ja\xc5\xba\xc5\x84' | "$VARNIK" --apply CP1250toNOPL1)"
+check "CP-1250 to ISO-8859-2 in a legacy document" "$(printf 'z\xb1b\r\n' | od -An -tx1)" \
+    "$(printf 'z\xb9b\n' | "$VARNIK" --apply CP1250toISO885921 | od -An -tx1)"
+check "CP-1250 to ISO-8859-2 in UTF-8 saves ISO-8859-2" "$(printf '\xbf\xf3\xb3\xe6' | od -An -tx1)" \
+    "$(printf '\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87' | "$VARNIK" --apply CP1250toISO885921 | od -An -tx1)"
 
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]

@@ -38,8 +38,10 @@ Error readError(const QString& name, const QString& reason)
 const QString kNotRegular = QStringLiteral("Not a regular file (a device, pipe or socket)");
 const QString kIsDirectory = QStringLiteral("The path is a directory");
 
-// Opens for reading without ever blocking on a pipe or device: the type is
-// checked on the open handle, so a path swapped after the check cannot slip by.
+} // namespace
+
+// The type is checked on the open handle, so a path swapped after the check
+// cannot slip by.
 void openRegularFile(QFile& file, const QString& name)
 {
     const QFileInfo info(name);
@@ -68,6 +70,8 @@ void openRegularFile(QFile& file, const QString& name)
         throw readError(name, file.errorString());
 #endif
 }
+
+namespace {
 
 Error tooLarge(const QString& name, qint64 size, qint64 limit)
 {

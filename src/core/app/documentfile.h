@@ -5,6 +5,7 @@
 #include "core/app/messagesink.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <functional>
@@ -39,6 +40,11 @@ struct LoadedDocument : DocumentFormat {
 LoadedDocument loadDocumentFile(const QString& name, const LoadOptions& options = {});
 // The same for bytes already read (standard input, a dropped buffer).
 LoadedDocument decodeFileContents(QByteArrayView bytes, const LoadOptions& options = {});
+
+// Opens a regular file for reading (unbuffered) without ever blocking on a
+// pipe or device. Throws Error(readErrorMessage(...)) for a directory, a
+// device, pipe or socket, or a file that cannot be opened.
+void openRegularFile(QFile& file, const QString& name);
 
 // Takes a document's text as UTF-8 with LF line breaks, piece by piece.
 class TextReceiver {

@@ -60,7 +60,11 @@ void PlainTextBuffer::replaceSelection(const QString& text)
 
 void PlainTextBuffer::applyEdit(qsizetype pos, qsizetype removeCount, const QString& insert)
 {
-    text_.replace(pos, removeCount, insert);
+    // Into an empty document the text is shared, not copied.
+    if (text_.isEmpty())
+        text_ = insert;
+    else
+        text_.replace(pos, removeCount, insert);
     lineStartsValid_ = false;
     modified_ = true;
 }

@@ -8,7 +8,7 @@ bool isSeparator(QChar c) { return c == u'/' || c == u'\\'; }
 
 } // namespace
 
-QString ShortenName(const QString& fileName, const QString& suffix)
+QString shortenName(const QString& fileName, const QString& suffix)
 {
     qsizetype lastSep = -1;
     for (qsizetype i = fileName.size() - 1; i >= 0; --i)
@@ -34,7 +34,7 @@ QString ShortenName(const QString& fileName, const QString& suffix)
 
 QString windowTitleFor(const QString& fileName)
 {
-    return ShortenName(fileName.isEmpty() ? QStringLiteral("Untitled") : fileName, QStringLiteral(" - Varnik"));
+    return shortenName(fileName.isEmpty() ? QStringLiteral("Untitled") : fileName, QStringLiteral(" - Varnik"));
 }
 
 } // namespace varnik

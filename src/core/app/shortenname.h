@@ -8,7 +8,7 @@ namespace varnik {
 // part is shorter than 32 characters and the whole name shorter than 54,
 // otherwise the drive (or the root), "\...\" and the bare file name. A blank
 // and the suffix follow either way.
-QString ShortenName(const QString& fileName, const QString& suffix);
+QString shortenName(const QString& fileName, const QString& suffix);
 
 // The window caption for a document: its shortened name, or "Untitled", then
 // a blank and " - Varnik" (so two blanks stand before the dash).

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 
 namespace varnik {
 
@@ -81,6 +82,28 @@ std::pair<char32_t, int> codePointAt(QStringView text, qsizetype i)
     return {c, 1};
 }
 
+// Printable ASCII, most of any text: one byte each in UTF-8, taken in runs.
+bool isPlainAscii(QChar c)
+{
+    return char16_t(c.unicode() - 0x20) < 0x60;
+}
+
+// Four characters at a time while all four are printable ASCII.
+qsizetype plainAsciiRunEnd(QStringView text, qsizetype i)
+{
+    const qsizetype n = text.size();
+    for (quint64 x; i + 4 <= n; i += 4) {
+        std::memcpy(&x, text.data() + i, sizeof x);
+        // Every lane below 0x80, and at least 0x20 (adding 0x60 then reaches 0x80).
+        if ((x & 0xFF80FF80FF80FF80u) != 0 ||
+            ((x + 0x0060006000600060u) & 0x0080008000800080u) != 0x0080008000800080u)
+            break;
+    }
+    while (i < n && isPlainAscii(text[i]))
+        ++i;
+    return i;
+}
+
 QByteArray lineEndBytes(LineEnd lineEnd, const CodePage* page)
 {
     const QStringView eol = lineEndText(lineEnd);
@@ -154,6 +177,12 @@ QByteArray encodeDocument(QStringView text, const DocumentEncoding& encoding, Li
     qsizetype size = encoding.hasBom() ? 3 : 0;
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
+        if (!page && isPlainAscii(c)) {
+            const qsizetype end = plainAsciiRunEnd(text, i);
+            size += end - i;
+            i = end - 1;
+            continue;
+        }
         if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
                 ++i;
@@ -181,6 +210,15 @@ QByteArray encodeDocument(QStringView text, const DocumentEncoding& encoding, Li
     }
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
+        if (!page && isPlainAscii(c)) {
+            const qsizetype end = plainAsciiRunEnd(text, i);
+            for (const char16_t *p = reinterpret_cast<const char16_t*>(text.data()) + i,
+                                *e = reinterpret_cast<const char16_t*>(text.data()) + end;
+                 p != e; ++p)
+                *o++ = char(*p);
+            i = end - 1;
+            continue;
+        }
         if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
                 ++i;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/app/documentencoding.h"
 #include "core/app/messagesink.h"
 #include "core/app/textedit.h"
 
 #include <QHash>
 #include <QString>
 
+#include <exception>
 #include <optional>
 
 namespace varnik {
@@ -18,7 +20,10 @@ using CommandFields = QHash<QString, QString>;
 
 // A dialog answer that is missing or cannot be read; `expected` says what the field needs ("a number"),
 // empty when the field is missing.
-struct FieldError {
+struct FieldError : std::exception {
+    FieldError(QString field, QString expected) : field(std::move(field)), expected(std::move(expected)) {}
+    const char* what() const noexcept override { return "a dialog answer is missing or cannot be read"; }
+
     QString field;
     QString expected;
 };
@@ -28,6 +33,9 @@ struct CommandContext {
     TextEdit& edit;
     MessageSink& messages;
     EngineEnvironment& environment;
+    // The active document's encoding; a character table may change it.
+    DocumentEncoding& encoding;
+    QString command; // the identifier of the command running
     const CommandFields& fields;
     // A command that makes a new document (Split column) leaves its text here; the window opens it,
     // the headless mode writes it instead of the edited one.

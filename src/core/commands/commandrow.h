@@ -19,6 +19,10 @@ struct CommandRow {
         FilledAtRunTime = 2,   // a submenu whose entries are made while the program runs
         PopupMenu = 4,         // a pop-up menu's root
         NamesSearchEngine = 8, // caption and hint end with the web search engine's name
+        // The window asks first and registers the command's handler itself (a dialog that hands the
+        // answers to the operation as fields); headless the answers come from --field.
+        AsksFirst = 16,
+        WindowOnly = 32, // works only in the window (system clipboard, windows of its own)
     };
 
     // Brace rows name only the fields they need; the rest stay empty.

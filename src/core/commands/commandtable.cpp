@@ -64,6 +64,8 @@ CommandTable::CommandTable()
         item.fixed = (row.flags & CommandRow::Fixed) != 0;
         item.filledAtRunTime = (row.flags & CommandRow::FilledAtRunTime) != 0;
         item.twin = row.twin;
+        item.asksFirst = (row.flags & CommandRow::AsksFirst) != 0;
+        item.windowOnly = (row.flags & CommandRow::WindowOnly) != 0;
         item.enable = row.enable;
         item.run = row.run;
         parentIndex.push_back(open.empty() ? -1 : open.back());

@@ -30,6 +30,9 @@ struct CommandItem {
     bool filledAtRunTime = false;
     // For a pop-up entry: the main-menu command whose behaviour it runs; empty when it has its own.
     CommandId twin;
+    // The window registers the handler (a dialog first); see CommandRow::AsksFirst.
+    bool asksFirst = false;
+    bool windowOnly = false;
     EnableRule enable = EnableRule::Always;
     // The operation shared by the window and the headless mode; nullptr when only the window runs it.
     CommandFunction run = nullptr;

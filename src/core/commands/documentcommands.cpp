@@ -1,5 +1,7 @@
 #include "core/commands/documentcommands.h"
 
+#include "core/text/cnvtable.h"
+#include "core/text/cnvtablecommand.h"
 #include "core/text/lineediting.h"
 #include "core/text/netlookup.h"
 #include "core/text/selectioncommands.h"
@@ -37,6 +39,15 @@ void resolveIpAddressCommand(CommandContext& c)
 void currentUserCommand(CommandContext& c)
 {
     insertCurrentUser(c.edit, c.environment);
+}
+
+void characterTableCommand(CommandContext& c)
+{
+    const CnvTableCommand* command = findCnvTableCommand(c.command);
+    if (!command)
+        return;
+    const CnvTable table = CnvTable::load(c.environment.programDataFile(command->fileName.toString()));
+    applyCnvTableCommand(c.edit, c.messages, table, *command, c.encoding);
 }
 
 void splitColumnCommand(CommandContext& c)

@@ -3,6 +3,7 @@
 #include "core/calc/evaluationcommands.h"
 #include "core/commands/commandcontext.h"
 #include "core/text/applytoselection.h"
+#include "core/text/importcommand.h"
 #include "core/text/selectionengine.h"
 
 #include <type_traits>
@@ -51,6 +52,15 @@ void polishWordsCommand(CommandContext& c);
 void hostToIpAddressCommand(CommandContext& c);
 void resolveIpAddressCommand(CommandContext& c);
 void currentUserCommand(CommandContext& c);
+
+// A file import: the open dialog's answer is the field "file".
+template <ImportKind kind> void importCommand(CommandContext& c)
+{
+    importFileAtCaret(c.edit, c.environment, c.messages, kind, c.field(QStringLiteral("file")));
+}
+
+// A character table (its file found among the program's data files) on the selection or the document.
+void characterTableCommand(CommandContext& c);
 
 // Commands whose window asks first; the answers come as fields.
 void splitColumnCommand(CommandContext& c); // "column" (a number), "separator"; opens a new document

@@ -16,5 +16,7 @@ using Op = SelectionOperation;
 inline constexpr unsigned Fixed = CommandRow::Fixed;
 inline constexpr unsigned RunTime = CommandRow::FilledAtRunTime;
 inline constexpr unsigned SearchEngine = CommandRow::NamesSearchEngine;
+inline constexpr unsigned AsksFirst = CommandRow::AsksFirst;
+inline constexpr unsigned WindowOnly = CommandRow::WindowOnly;
 
 } // namespace varnik::menurows

@@ -2,14 +2,14 @@
 
 #include "core/app/shortenname.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/ttabrxrichedit.h"
+#include "ui/app/documenttabs.h"
 
 #include <QFileInfo>
 
 namespace varnik {
 
 DocumentArea::DocumentArea(QWidget* parent)
-    : QStackedWidget(parent), single_(new DocumentEdit(this)), tabs_(new TTabRxRichEdit(this)),
+    : QStackedWidget(parent), single_(new DocumentEdit(this)), tabs_(new DocumentTabs(this)),
       activeEdit_(single_), activeRecord_(&singleRecord_)
 {
     single_->setObjectName(QStringLiteral("RxRichEditSingle"));
@@ -25,15 +25,15 @@ DocumentArea::DocumentArea(QWidget* parent)
 
 DocumentArea::~DocumentArea() = default;
 
-int DocumentArea::tabCount() const { return multiDoc_ ? tabs_->TabCount() : 1; }
+int DocumentArea::tabCount() const { return multiDoc_ ? tabs_->tabCount() : 1; }
 
 DocumentInfo* DocumentArea::recordOf(const DocumentEdit* edit)
 {
     if (edit == single_)
         return &singleRecord_;
-    for (int i = 0; i < tabs_->TabCount(); ++i)
-        if (tabs_->EditAt(i) == edit)
-            return tabs_->DataAt(i);
+    for (int i = 0; i < tabs_->tabCount(); ++i)
+        if (tabs_->editAt(i) == edit)
+            return tabs_->dataAt(i);
     return nullptr;
 }
 
@@ -73,15 +73,15 @@ void DocumentArea::refreshTabCaptions()
     if (!multiDoc_)
         return;
     tabs_->setTabPosition(editor_.tabBottom ? QTabWidget::South : QTabWidget::North);
-    for (int i = 0; i < tabs_->TabCount(); ++i) {
-        const QString name = tabs_->DataAt(i)->fileName;
+    for (int i = 0; i < tabs_->tabCount(); ++i) {
+        const QString name = tabs_->dataAt(i)->fileName;
         QString caption;
         if (name.isEmpty())
             caption = QStringLiteral("Untitled");
         else if (editor_.shortNames)
             caption = QFileInfo(name).fileName();
         else
-            caption = ShortenName(name, QString()).trimmed();
+            caption = shortenName(name, QString()).trimmed();
         tabs_->setTabText(i, caption);
         tabs_->setTabToolTip(i, name);
     }
@@ -91,9 +91,9 @@ void DocumentArea::resetActiveRecord() { activeRecord_->reset(documentCounter_);
 
 DocumentEdit* DocumentArea::createDocumentTab()
 {
-    DocumentEdit* edit = tabs_->NewTab();
+    DocumentEdit* edit = tabs_->newTab();
     wireEdit(edit);
-    setActive(edit, tabs_->ActiveData());
+    setActive(edit, tabs_->activeData());
     activeRecord_->reset(documentCounter_);
     tabChangeStep();
     applyEditorSettings();
@@ -104,8 +104,8 @@ DocumentEdit* DocumentArea::createDocumentTab()
 
 void DocumentArea::tabChangeStep()
 {
-    if (multiDoc_ && tabs_->ActiveEdit())
-        setActive(tabs_->ActiveEdit(), tabs_->ActiveData());
+    if (multiDoc_ && tabs_->activeEdit())
+        setActive(tabs_->activeEdit(), tabs_->activeData());
     refreshTabCaptions();
     Q_EMIT activeDocumentChanged();
 }
@@ -119,10 +119,10 @@ void DocumentArea::enterMultiDoc()
     single_->textEdit().setText(QString());
     multiDoc_ = true;
     setCurrentWidget(tabs_);
-    if (tabs_->TabCount() == 0)
+    if (tabs_->tabCount() == 0)
         createDocumentTab();
-    tabs_->SetActiveData(record);
-    setActive(tabs_->ActiveEdit(), tabs_->ActiveData());
+    tabs_->setActiveData(record);
+    setActive(tabs_->activeEdit(), tabs_->activeData());
     activeEdit_->textEdit().setText(text);
     applyEditorSettings();
     activeRecord_->modified = record.modified;
@@ -133,16 +133,16 @@ bool DocumentArea::enterSingleDoc(const std::function<bool()>& confirm)
 {
     if (!multiDoc_)
         return true;
-    if (tabs_->TabCount() >= 2 && confirm && !confirm())
+    if (tabs_->tabCount() >= 2 && confirm && !confirm())
         return false;
     QString text;
-    if (tabs_->ActiveEdit()) {
-        singleRecord_ = *tabs_->ActiveData();
-        text = tabs_->ActiveEdit()->textEdit().text();
+    if (tabs_->activeEdit()) {
+        singleRecord_ = *tabs_->activeData();
+        text = tabs_->activeEdit()->textEdit().text();
     }
     setActive(single_, &singleRecord_);
-    while (tabs_->TabCount() > 0)
-        tabs_->CloseActiveTab();
+    while (tabs_->tabCount() > 0)
+        tabs_->closeActiveTab();
     multiDoc_ = false;
     setCurrentWidget(single_);
     const bool modified = singleRecord_.modified;
@@ -155,7 +155,7 @@ bool DocumentArea::enterSingleDoc(const std::function<bool()>& confirm)
 
 void DocumentArea::closeTab(const std::function<bool()>& askSave)
 {
-    if (!multiDoc_ || tabs_->TabCount() < 2)
+    if (!multiDoc_ || tabs_->tabCount() < 2)
         return;
     if (askSave && !askSave())
         return;
@@ -164,11 +164,11 @@ void DocumentArea::closeTab(const std::function<bool()>& askSave)
 
 void DocumentArea::closeActiveTabQuietly()
 {
-    if (!multiDoc_ || tabs_->TabCount() < 2)
+    if (!multiDoc_ || tabs_->tabCount() < 2)
         return;
     // The single edit stands in while the tab and its record go away.
     setActive(single_, &singleRecord_);
-    tabs_->CloseActiveTab();
+    tabs_->closeActiveTab();
     tabChangeStep();
     activeEdit_->setFocus();
 }
@@ -182,7 +182,7 @@ void DocumentArea::previousTab()
 
 void DocumentArea::nextTab()
 {
-    if (!multiDoc_ || tabs_->currentIndex() >= tabs_->TabCount() - 1)
+    if (!multiDoc_ || tabs_->currentIndex() >= tabs_->tabCount() - 1)
         return;
     tabs_->setCurrentIndex(tabs_->currentIndex() + 1);
 }

@@ -9,7 +9,7 @@
 namespace varnik {
 
 class DocumentEdit;
-class TTabRxRichEdit;
+class DocumentTabs;
 
 // The settings every document edit takes when it is created or made active.
 struct EditorSettings {
@@ -35,7 +35,7 @@ public:
     DocumentInfo& activeRecord() { return *activeRecord_; }
     const DocumentInfo& activeRecord() const { return *activeRecord_; }
     DocumentEdit* singleEdit() const { return single_; }
-    TTabRxRichEdit* tabs() const { return tabs_; }
+    DocumentTabs* tabs() const { return tabs_; }
     int tabCount() const;
     // The record that belongs to an edit (the single record for the single edit).
     DocumentInfo* recordOf(const DocumentEdit* edit);
@@ -77,7 +77,7 @@ private:
 
     bool multiDoc_ = false;
     DocumentEdit* single_;
-    TTabRxRichEdit* tabs_;
+    DocumentTabs* tabs_;
     DocumentInfo singleRecord_;
     DocumentEdit* activeEdit_;
     DocumentInfo* activeRecord_;

@@ -1,6 +1,6 @@
 // The File menu: opening, saving, recent files, block read and write, file
 // information, dropped files, autosave and recovery.
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include "core/app/asksave.h"
 #include "core/app/codepage.h"
@@ -15,10 +15,10 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/documenttabs.h"
 #include "ui/app/longoperation.h"
 #include "ui/app/mydlg.h"
 #include "ui/app/scintilladocumentloader.h"
-#include "ui/app/ttabrxrichedit.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/systeminfo.h"
 
@@ -138,7 +138,7 @@ void SDIAppForm::addRecentFile(const QString& fileName)
 
 void SDIAppForm::rebuildRecentMenus()
 {
-    const auto shorten = [](const QString& name) { return ShortenName(name, QString()); };
+    const auto shorten = [](const QString& name) { return shortenName(name, QString()); };
     const std::pair<CommandId, bool> menus[] = {{ids::Reopen1, false}, {ids::Reopenrecent1, true}};
     for (const auto& [id, tray] : menus) {
         QMenu* menu = commands_->submenu(id);
@@ -166,7 +166,7 @@ void SDIAppForm::storeDocumentFileInfo(const DocumentInfo& record)
 void SDIAppForm::restoreDocumentFileInfo(DocumentInfo& record)
 {
     FileInfo info;
-    const bool readWindow = !documents_->isMultiDoc() || documents_->tabs()->TabCount() < 2;
+    const bool readWindow = !documents_->isMultiDoc() || documents_->tabs()->tabCount() < 2;
     const FileInfoLoad load = loadFileInfo(store_, settings_, record.fileName, readWindow, info);
     if (load.window && info.width > 100 && info.height > 100)
         setGeometry(info.left, info.top, info.width, info.height);
@@ -217,7 +217,7 @@ bool SDIAppForm::openFileInto(const QString& fileName)
     record->fileName = name;
     record->modified = false;
     record->encoding = format.encoding;
-    SetTitle(name);
+    setTitle(name);
     restoreDocumentFileInfo(*record);
     if (settings_.extraInfo)
         edit->textEdit().setSelection(record->selStart, record->selLength);
@@ -233,7 +233,7 @@ void SDIAppForm::newDocument()
     activeEdit()->setVisible(true);
     activeText().setText(QString());
     documents_->resetActiveRecord();
-    SetTitle(QString());
+    setTitle(QString());
 }
 
 bool SDIAppForm::reuseOrCreateTabForOpen()
@@ -261,7 +261,7 @@ void SDIAppForm::openRecent(int slot)
         return;
     if (!isVisible())
         show();
-    if (AskSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
+    if (askSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
         return;
     openChosenFile(name);
 }
@@ -337,7 +337,7 @@ void SDIAppForm::registerFileCommands()
         newDocument();
     });
     on(ids::OpenItem, [this] {
-        if (AskSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
+        if (askSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
             return;
         const QString name =
             QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
@@ -357,7 +357,7 @@ void SDIAppForm::registerFileCommands()
         const QString name =
             QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
         if (!name.isEmpty())
-            RunCommand(QCoreApplication::applicationFilePath(), {name, QStringLiteral("-n")});
+            runCommand(QCoreApplication::applicationFilePath(), {name, QStringLiteral("-n")});
     });
     on(ids::Reloadfromdisk1, [this] {
         const QString name = activeRecord().fileName;
@@ -447,9 +447,9 @@ void SDIAppForm::autosaveTick()
     if (!autosave_ || LongOperation::running())
         return;
     const SaveOptions options{settings_.createBackup, settings_.bakExt, settings_.crlf};
-    const int count = documents_->isMultiDoc() ? documents_->tabs()->TabCount() : 1;
+    const int count = documents_->isMultiDoc() ? documents_->tabs()->tabCount() : 1;
     for (int i = 0; i < count; ++i) {
-        DocumentEdit* edit = documents_->isMultiDoc() ? documents_->tabs()->EditAt(i) : documents_->singleEdit();
+        DocumentEdit* edit = documents_->isMultiDoc() ? documents_->tabs()->editAt(i) : documents_->singleEdit();
         DocumentInfo* record = documents_->recordOf(edit);
         if (!edit || !record || !record->modified)
             continue;
@@ -544,12 +544,12 @@ void SDIAppForm::openStartupDocument()
 
 void SDIAppForm::bugReportForm()
 {
-    MyMessageDlg(QStringLiteral("Please fill in the form and send it to varnik-bugs@users.noreply.localhost.\r\n"
+    myMessageDlg(QStringLiteral("Please fill in the form and send it to varnik-bugs@users.noreply.localhost.\r\n"
                                 "Feel free to delete \"User Name\" and \"Company Name\" fields if you wish..."),
                  2, Buttons::OK, this);
     if (documents_->isMultiDoc()) {
         documents_->createDocumentTab();
-    } else if (AskSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel) {
+    } else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel) {
         return;
     }
     const QString text = bugReportText(readSystemInformation(), QDateTime::currentDateTime(),

@@ -15,7 +15,7 @@ void showHelp(QWidget* parent)
 {
     const QString index = dataFilePath(QStringLiteral("help/index.html"));
     if (index.isEmpty()) {
-        MyMessageDlg(QStringLiteral("Cannot find the help file \"help/index.html\"."), 1, Buttons::OK, parent);
+        myMessageDlg(QStringLiteral("Cannot find the help file \"help/index.html\"."), 1, Buttons::OK, parent);
         return;
     }
     QDialog dialog(parent);

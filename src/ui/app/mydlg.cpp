@@ -78,7 +78,7 @@ int MyDlg::run()
     return result_;
 }
 
-int MyMessageDlg(const QString& text, int kind, int buttons, QWidget* parent)
+int myMessageDlg(const QString& text, int kind, int buttons, QWidget* parent)
 {
     MyDlg dlg(text, kind, buttons, parent);
     return dlg.run();
@@ -86,7 +86,7 @@ int MyMessageDlg(const QString& text, int kind, int buttons, QWidget* parent)
 
 int DialogMessageSink::message(const QString& text, MessageKind kind, int buttons)
 {
-    return MyMessageDlg(text, static_cast<int>(kind), buttons, parent_);
+    return myMessageDlg(text, static_cast<int>(kind), buttons, parent_);
 }
 
 void DialogMessageSink::errorBox(const QString& text)

@@ -21,7 +21,7 @@ private:
 };
 
 // Shows the message dialog and returns the pressed button's result.
-int MyMessageDlg(const QString& text, int kind, int buttons, QWidget* parent = nullptr);
+int myMessageDlg(const QString& text, int kind, int buttons, QWidget* parent = nullptr);
 
 // MessageSink for the window: questions through MyDlg, uncaught errors in the
 // application's error box.

@@ -28,7 +28,7 @@ QString normalisedWebAddress(const QString& address)
     return url.toString(QUrl::FullyEncoded);
 }
 
-bool OpenUrl(const QString& address)
+bool openUrl(const QString& address)
 {
     const QString url = normalisedWebAddress(address);
     if (url.isEmpty())
@@ -36,7 +36,7 @@ bool OpenUrl(const QString& address)
     return QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode));
 }
 
-bool RunCommand(const QString& program, const QStringList& arguments)
+bool runCommand(const QString& program, const QStringList& arguments)
 {
     if (program.isEmpty())
         return false;

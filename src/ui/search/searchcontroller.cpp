@@ -14,7 +14,6 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/sdiappform.h"
 #include "ui/platform/launcher.h"
 #include "ui/search/bookmarkmenuactions.h"
 #include "ui/search/formgotoline.h"
@@ -22,6 +21,7 @@
 #include "ui/search/greppanel.h"
 #include "ui/search/myfinddlg.h"
 #include "ui/search/myrepldlg.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -108,7 +108,7 @@ SearchController::SearchController(SDIAppForm& window) : QObject(&window), windo
         dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
-    openUrl_ = [](const QString& address) { OpenUrl(address); };
+    openUrl_ = [](const QString& address) { openUrl(address); };
 
     registerCommands();
     registerGrepCommands();

@@ -25,7 +25,7 @@ TEST(ShortenName, shortensLongDirectoriesOnly)
         {"\\\\server\\share\\very long directory name here\\x.txt", "", "\\\\server\\share\\...\\x.txt "},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(ShortenName(QString::fromUtf8(r.name), QString::fromUtf8(r.suffix)).toStdString(), r.expected)
+        EXPECT_EQ(shortenName(QString::fromUtf8(r.name), QString::fromUtf8(r.suffix)).toStdString(), r.expected)
             << r.name;
 }
 

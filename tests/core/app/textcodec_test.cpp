@@ -152,6 +152,10 @@ TEST(TextCodec, writesTheLineEndTheSettingNames)
         {"anyLineEndInTheText", u"a\r\nb\rc\nd"_qs, 1, "a\nb\nc\nd"},
         {"emptyLastLineGivesFinalEnd", u"a\r\n"_qs, 2, "a\r"},
         {"emptyDocument", QString(), 0, ""},
+        // Runs of printable ASCII of every length around four, met by
+        // controls, DEL, non-ASCII and line ends.
+        {"asciiRunsAndTheirNeighbours", u"abcde\x1f" "fgh\x7f" "ij\u00e9klmn\tó\n12345678\r"_qs, 1,
+         "abcde\x1f" "fgh\x7f" "ij\xc3\xa9klmn\t\xc3\xb3\n12345678\n"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

@@ -2,6 +2,8 @@
 #include "core/commands/commandids.h"
 #include "core/commands/commandrow.h"
 #include "core/commands/commandtable.h"
+#include "core/text/cnvtablecommand.h"
+#include "core/text/importcommand.h"
 
 #include <gtest/gtest.h>
 
@@ -124,6 +126,23 @@ TEST(CommandTable, popupTwinsRunAMainMenuCommand_withoutShortcutOrRuleOfTheirOwn
     }
     for (const CommandItem& item : table().mainMenuItems())
         EXPECT_TRUE(item.twin.isEmpty()) << str(item.id);
+}
+
+// Tables beside the command table name commands by their identifier's text: each must name a row
+// with an operation, or the command would silently do nothing.
+TEST(CommandTable, sideTablesNameCommandsWithAnOperation)
+{
+    QStringList named;
+    for (const ImportCommand& c : importCommands())
+        named << c.id.toString();
+    for (const CnvTableCommand& c : cnvTableCommands())
+        named << c.id.toString();
+    ASSERT_FALSE(named.isEmpty());
+    for (const QString& id : named) {
+        const CommandItem* item = table().find(QStringView(id));
+        ASSERT_NE(item, nullptr) << str(id);
+        EXPECT_NE(item->run, nullptr) << str(id);
+    }
 }
 
 // Menus and submenus open; they run nothing and are never disabled by a rule.

@@ -22,7 +22,8 @@ struct CommandRun {
 
     void command(CommandId id)
     {
-        CommandContext context{edit, sink, env, fields, std::nullopt};
+        DocumentEncoding encoding = DocumentEncoding::utf8();
+        CommandContext context{edit, sink, env, encoding, id.toString(), fields, std::nullopt};
         const CommandItem& item = CommandTable::standard().item(id);
         ASSERT_NE(item.run, nullptr) << id.toString().toStdString();
         item.run(context);

@@ -4,7 +4,7 @@
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/app/longoperation.h"
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -41,7 +41,7 @@ protected:
             writeSetting(store, QString::fromLatin1(name), QString::fromLatin1(value));
         auto w = std::make_unique<SDIAppForm>(QStringList{u"varnik"_qs}, store, &sink);
         w->show();
-        QTest::qWait(20); // first show runs from the event loop
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w->startupDone(); }));
         return w;
     }
     QString status(SDIAppForm& w) { return w.statusPanels()[6]->text(); }

@@ -75,7 +75,7 @@ TEST(Launcher, refusesWhatIsNotAWebAddress)
     };
     for (const Row& r : rows)
         EXPECT_EQ(normalisedWebAddress(QString::fromUtf8(r.in)).toStdString(), r.out) << r.in;
-    EXPECT_FALSE(RunCommand(QString(), {}));
+    EXPECT_FALSE(runCommand(QString(), {}));
 }
 
 } // namespace

@@ -5,8 +5,8 @@
 #include "core/app/messagesink.h"
 #include "core/app/textedit.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/sdiappform.h"
 #include "ui/search/searchcontroller.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -71,7 +71,7 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->startupDone(); }));
     }
     void TearDown() override { window.reset(); }
 

@@ -1,4 +1,4 @@
-#include "ui/app/ttabrxrichedit.h"
+#include "ui/app/documenttabs.h"
 
 #include "ui/app/documentedit.h"
 
@@ -6,7 +6,7 @@
 
 namespace varnik {
 
-TTabRxRichEdit::TTabRxRichEdit(QWidget* parent) : QTabWidget(parent)
+DocumentTabs::DocumentTabs(QWidget* parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("TabRxRichEditAll"));
     setDocumentMode(true);
@@ -14,9 +14,9 @@ TTabRxRichEdit::TTabRxRichEdit(QWidget* parent) : QTabWidget(parent)
     setUsesScrollButtons(true);
 }
 
-TTabRxRichEdit::~TTabRxRichEdit() = default;
+DocumentTabs::~DocumentTabs() = default;
 
-DocumentEdit* TTabRxRichEdit::NewTab()
+DocumentEdit* DocumentTabs::newTab()
 {
     Q_EMIT beforeNewTab();
     // Sheet names continue after the highest number in use, so none is reused
@@ -41,7 +41,7 @@ DocumentEdit* TTabRxRichEdit::NewTab()
     return edit;
 }
 
-void TTabRxRichEdit::CloseActiveTab()
+void DocumentTabs::closeActiveTab()
 {
     const int active = currentIndex();
     if (active < 0)
@@ -63,23 +63,23 @@ void TTabRxRichEdit::CloseActiveTab()
     Q_EMIT afterClose();
 }
 
-DocumentEdit* TTabRxRichEdit::ActiveEdit() const { return EditAt(currentIndex()); }
+DocumentEdit* DocumentTabs::activeEdit() const { return editAt(currentIndex()); }
 
-DocumentEdit* TTabRxRichEdit::EditAt(int index) const
+DocumentEdit* DocumentTabs::editAt(int index) const
 {
     return index >= 0 && index < count() ? static_cast<DocumentEdit*>(widget(index)) : nullptr;
 }
 
-DocumentInfo* TTabRxRichEdit::ActiveData() const { return DataAt(currentIndex()); }
+DocumentInfo* DocumentTabs::activeData() const { return dataAt(currentIndex()); }
 
-DocumentInfo* TTabRxRichEdit::DataAt(int index) const
+DocumentInfo* DocumentTabs::dataAt(int index) const
 {
     return index >= 0 && index < static_cast<int>(data_.size()) ? data_[static_cast<size_t>(index)].get() : nullptr;
 }
 
-void TTabRxRichEdit::SetActiveData(const DocumentInfo& record)
+void DocumentTabs::setActiveData(const DocumentInfo& record)
 {
-    if (DocumentInfo* d = ActiveData())
+    if (DocumentInfo* d = activeData())
         *d = record;
 }
 

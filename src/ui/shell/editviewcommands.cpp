@@ -1,6 +1,6 @@
 // The Edit and View commands that forward to the active edit control, and the
 // window's own small commands (print, help, bug report, exit).
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include "core/app/bugreport.h"
 #include "core/commands/commandids.h"
@@ -9,6 +9,7 @@
 #include "ui/app/documentedit.h"
 #include "ui/app/helpviewer.h"
 #include "ui/app/mydlg.h"
+#include "ui/tools/toolscontroller.h"
 #include "ui/platform/systeminfo.h"
 
 #include <QDateTime>
@@ -40,12 +41,16 @@ void SDIAppForm::registerEditViewCommands()
     // Clipboard commands act only while the edit has the keyboard focus, so
     // they never steal a shortcut from a dialog field.
     on(ids::Cut1, [this] {
-        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0)
+        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0) {
+            tools_->collect(activeText().selectedText());
             activeEdit()->cut();
+        }
     });
     on(ids::Copy1, [this] {
-        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0)
+        if (activeEdit()->hasFocus() && activeText().selectionLength() > 0) {
+            tools_->collect(activeText().selectedText());
             activeEdit()->copy();
+        }
     });
     on(ids::Paste1, [this] {
         if (activeEdit()->hasFocus())

@@ -31,6 +31,7 @@ class SearchController;
 class SettingsStore;
 class SingleInstance;
 class TextEdit;
+class ToolsController;
 
 // The main window: documents, menus, toolbar, status bar and tray icon, and
 // the life cycle from start-up to the close sequence.
@@ -49,24 +50,28 @@ public:
 
     // Listens for files handed over by later starts (only a window started with a file does).
     void becomeFirstInstance(SingleInstance* instance);
+    // Whether the start-up work of the first show is done (it runs from the
+    // event loop: settings applied, recovery offered, the named file opened).
+    bool startupDone() const { return startupDone_; }
 
     DocumentArea& documents() { return *documents_; }
     DocumentEdit* activeEdit() const;
     TextEdit& activeText() const;
     DocumentInfo& activeRecord();
     CommandActions& commands() { return *commands_; }
+    ToolsController& tools() { return *tools_; }
     Settings& settings() { return settings_; }
     // Panels 0 to 6, then the document's encoding.
     const std::array<QLabel*, 8>& statusPanels() const { return panels_; }
 
     // Window caption (and the active tab's caption) for a document name.
-    void SetTitle(const QString& fileName);
+    void setTitle(const QString& fileName);
     // Re-applies the settings to the window (start-up and after Options).
-    void ApplySettings();
+    void applySettings();
     // Save: under the document's name, or one asked for; false when nothing was written.
     bool saveActive();
-    // The save question: Yes, No or Cancel (as MyMessageDlg results).
-    int AskSave(const QString& question);
+    // The save question: Yes, No or Cancel (as myMessageDlg results).
+    int askSave(const QString& question);
     // Status panel 6: hints and progress texts.
     void setStatusText(const QString& text);
     // Runs one status tick now (the timer does it every 50 ms).
@@ -133,6 +138,7 @@ private:
     QStringList args_;
     bool hasParam_ = false;
     bool firstShown_ = false;
+    bool startupDone_ = false;
     bool overwrite_ = false;
     std::unique_ptr<DialogMessageSink> dialogSink_;
     MessageSink* messages_ = nullptr;
@@ -150,6 +156,7 @@ private:
     std::unique_ptr<AutosaveStore> autosave_;
     QString dialogDir_;
     SearchController* search_ = nullptr;
+    ToolsController* tools_ = nullptr;
 };
 
 } // namespace varnik

@@ -1,7 +1,7 @@
 // The commands with an operation of their own (text, number, line, word and evaluation commands): each
 // runs its table row's operation on the active document; a command with a dialog asks first and hands
 // the answers over as fields.
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include "core/commands/commandids.h"
 #include "core/commands/commandtable.h"
@@ -46,13 +46,17 @@ private:
 void SDIAppForm::runDocumentCommand(const CommandItem& command, const CommandFields& fields)
 {
     WindowEnvironment environment(*this);
-    CommandContext context{activeText(), *messages_, environment, fields, std::nullopt};
+    CommandContext context{activeText(), *messages_, environment, activeRecord().encoding,
+                           command.id,   fields,     std::nullopt};
     command.run(context);
+    // A command may change what the text does not show (a character table changes the encoding).
+    if (activeText().isModified())
+        activeRecord().modified = true;
     if (!context.newDocument)
         return;
     if (documents_->isMultiDoc())
         documents_->createDocumentTab();
-    else if (AskSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
+    else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
         return;
     else
         newDocument();
@@ -63,7 +67,7 @@ void SDIAppForm::runDocumentCommand(const CommandItem& command, const CommandFie
 void SDIAppForm::registerTextCommands()
 {
     for (const CommandItem& item : CommandTable::standard().allItems())
-        if (item.run)
+        if (item.run && !item.asksFirst)
             commands_->setHandler(item, [this, &item] { runDocumentCommand(item, {}); });
 
     const CommandTable& table = CommandTable::standard();

@@ -5,8 +5,8 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
-#include "ui/app/sdiappform.h"
-#include "ui/app/ttabrxrichedit.h"
+#include "ui/app/documenttabs.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,7 +27,7 @@ protected:
         writeSetting(store, QStringLiteral("MultiDoc"), multiDoc ? u"1"_qs : u"0"_qs);
         auto w = std::make_unique<SDIAppForm>(args, store, &sink);
         w->show();
-        QTest::qWait(20); // first show runs from the event loop
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w->startupDone(); }));
         return w;
     }
     QString panel(SDIAppForm& w, int i)
@@ -98,12 +98,12 @@ TEST_F(SDIAppFormTest, closeSequence_asksPerTab_andCancelKeepsTheRest)
             docs.createDocumentTab();
         type(*w, u"text"_qs);
     }
-    ASSERT_EQ(docs.tabs()->TabCount(), 3);
+    ASSERT_EQ(docs.tabs()->tabCount(), 3);
     sink.answers = {Result::No, Result::Cancel};
     EXPECT_FALSE(w->close());
     EXPECT_EQ(sink.texts.size(), 2);
     EXPECT_EQ(sink.texts.value(0), u"File has changed !\r\nDo you want to save the changes?"_qs);
-    EXPECT_EQ(docs.tabs()->TabCount(), 2);
+    EXPECT_EQ(docs.tabs()->tabCount(), 2);
     // The tab before the closed one became active.
     EXPECT_EQ(docs.tabs()->currentIndex(), 1);
 }
@@ -123,7 +123,7 @@ TEST_F(SDIAppFormTest, tabs_activationAfterCloseAndStepping)
     DocumentArea& docs = w->documents();
     docs.createDocumentTab();
     docs.createDocumentTab();
-    ASSERT_EQ(docs.tabs()->TabCount(), 3);
+    ASSERT_EQ(docs.tabs()->tabCount(), 3);
     docs.tabs()->setCurrentIndex(0);
     w->commands().run(ids::Nexttab1);
     EXPECT_EQ(docs.tabs()->currentIndex(), 1);
@@ -133,10 +133,10 @@ TEST_F(SDIAppFormTest, tabs_activationAfterCloseAndStepping)
     docs.tabs()->setCurrentIndex(0);
     docs.closeActiveTabQuietly();
     EXPECT_EQ(docs.tabs()->currentIndex(), 0);
-    EXPECT_EQ(docs.activeEdit(), docs.tabs()->EditAt(0));
+    EXPECT_EQ(docs.activeEdit(), docs.tabs()->editAt(0));
     docs.closeActiveTabQuietly();
     docs.closeActiveTabQuietly(); // the last tab stays
-    EXPECT_EQ(docs.tabs()->TabCount(), 1);
+    EXPECT_EQ(docs.tabs()->tabCount(), 1);
 }
 
 TEST_F(SDIAppFormTest, modeSwitch_keepsTextNameAndFlag_orAsksBeforeDroppingTabs)
@@ -145,7 +145,7 @@ TEST_F(SDIAppFormTest, modeSwitch_keepsTextNameAndFlag_orAsksBeforeDroppingTabs)
     type(*w, u"kept"_qs);
     w->activeRecord().fileName = u"/tmp/kept.txt"_qs;
     w->settings().multiDoc = true;
-    w->ApplySettings();
+    w->applySettings();
     DocumentArea& docs = w->documents();
     ASSERT_TRUE(docs.isMultiDoc());
     EXPECT_EQ(w->activeText().text(), u"kept"_qs);
@@ -156,16 +156,16 @@ TEST_F(SDIAppFormTest, modeSwitch_keepsTextNameAndFlag_orAsksBeforeDroppingTabs)
     docs.createDocumentTab();
     sink.answers = {Result::No};
     w->settings().multiDoc = false;
-    w->ApplySettings();
+    w->applySettings();
     EXPECT_EQ(sink.texts.value(0), u"Only content of current tab will be preserved. Continue anyway?"_qs);
     EXPECT_TRUE(docs.isMultiDoc());
     EXPECT_TRUE(w->settings().multiDoc);
-    EXPECT_EQ(docs.tabs()->TabCount(), 3);
+    EXPECT_EQ(docs.tabs()->tabCount(), 3);
 
     sink.answers = {Result::Yes};
     docs.tabs()->setCurrentIndex(0);
     w->settings().multiDoc = false;
-    w->ApplySettings();
+    w->applySettings();
     EXPECT_FALSE(docs.isMultiDoc());
     EXPECT_EQ(w->activeText().text(), u"kept"_qs);
 }
@@ -177,7 +177,7 @@ TEST_F(SDIAppFormTest, duplicateIntoNewTab_givesAnUntitledModifiedCopy)
     w->activeRecord().fileName = u"/tmp/a.txt"_qs;
     w->activeRecord().modified = false;
     w->commands().run(ids::Duplicateintonewtab1);
-    EXPECT_EQ(w->documents().tabs()->TabCount(), 2);
+    EXPECT_EQ(w->documents().tabs()->tabCount(), 2);
     EXPECT_EQ(w->activeText().text(), u"saved text"_qs);
     EXPECT_TRUE(w->activeRecord().fileName.isEmpty());
     EXPECT_TRUE(w->activeRecord().modified);

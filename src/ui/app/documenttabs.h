@@ -11,23 +11,23 @@ namespace varnik {
 class DocumentEdit;
 
 // The tab container: one edit control and one document record per tab.
-class TTabRxRichEdit : public QTabWidget {
+class DocumentTabs : public QTabWidget {
     Q_OBJECT
 public:
-    explicit TTabRxRichEdit(QWidget* parent = nullptr);
-    ~TTabRxRichEdit() override;
+    explicit DocumentTabs(QWidget* parent = nullptr);
+    ~DocumentTabs() override;
 
     // Creates a tab with its edit and an empty record, and makes it active.
-    DocumentEdit* NewTab();
+    DocumentEdit* newTab();
     // Closes the active tab; the one before it (or the first) becomes active.
-    void CloseActiveTab();
+    void closeActiveTab();
 
-    DocumentEdit* ActiveEdit() const;
-    DocumentEdit* EditAt(int index) const;
-    DocumentInfo* ActiveData() const;
-    DocumentInfo* DataAt(int index) const;
-    void SetActiveData(const DocumentInfo& record);
-    int TabCount() const { return count(); }
+    DocumentEdit* activeEdit() const;
+    DocumentEdit* editAt(int index) const;
+    DocumentInfo* activeData() const;
+    DocumentInfo* dataAt(int index) const;
+    void setActiveData(const DocumentInfo& record);
+    int tabCount() const { return count(); }
 
 Q_SIGNALS:
     void beforeNewTab();

@@ -1,4 +1,4 @@
-#include "ui/app/sdiappform.h"
+#include "ui/shell/sdiappform.h"
 
 #include "core/app/asksave.h"
 #include "core/commands/commandids.h"
@@ -11,13 +11,14 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/documenttabs.h"
 #include "ui/app/mydlg.h"
-#include "ui/app/ttabrxrichedit.h"
 #include "ui/platform/keyboardstate.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/platform/systeminfo.h"
 #include "ui/search/searchcontroller.h"
+#include "ui/tools/toolscontroller.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,10 +70,11 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerFileCommands();
     registerTextCommands();
     search_ = new SearchController(*this);
+    tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
-            [this] { SetTitle(documents_->activeRecord().fileName); });
-    connect(documents_, &DocumentArea::urlClicked, this, [](const QString& url) { OpenUrl(url); });
+            [this] { setTitle(documents_->activeRecord().fileName); });
+    connect(documents_, &DocumentArea::urlClicked, this, [](const QString& url) { openUrl(url); });
     connect(documents_, &DocumentArea::editCreated, this, [this](DocumentEdit* edit) {
         edit->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(edit, &QWidget::customContextMenuRequested, this,
@@ -86,8 +88,6 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     documents_->tabs()->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { tabsPopup_->popup(documents_->tabs()->tabBar()->mapToGlobal(p)); });
-
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { statusTick(); });
 
     // Each character-table item shows only when the table it loads is there.
     const std::pair<CommandId, const char16_t*> tables[] = {
@@ -107,7 +107,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     if (settings_.multiDoc)
         documents_->enterMultiDoc();
     documents_->resetActiveRecord();
-    SetTitle(QString());
+    setTitle(QString());
     buildTray();
 
     statusTimer_.setSingleShot(true);
@@ -145,7 +145,7 @@ TextEdit& SDIAppForm::activeText() const { return documents_->activeEdit()->text
 
 DocumentInfo& SDIAppForm::activeRecord() { return documents_->activeRecord(); }
 
-void SDIAppForm::SetTitle(const QString& fileName)
+void SDIAppForm::setTitle(const QString& fileName)
 {
     setWindowTitle(windowTitleFor(fileName));
     documents_->refreshTabCaptions();
@@ -223,15 +223,15 @@ CommandStateInputs SDIAppForm::commandState() const
     CommandStateInputs in;
     in.multiDoc = documents_->isMultiDoc();
     in.dfltONT = settings_.dfltONT;
-    in.tabCount = documents_->isMultiDoc() ? documents_->tabs()->TabCount() : 1;
+    in.tabCount = documents_->isMultiDoc() ? documents_->tabs()->tabCount() : 1;
     in.documentEmpty = t.length() == 0;
     in.hasSelection = t.selectionLength() > 0;
     in.hasFileName = !documents_->activeRecord().fileName.isEmpty();
     in.canUndo = t.canUndo();
     in.canRedo = t.canRedo();
     in.multiClip = settings_.multiClip;
-    const QMimeData* mime = QApplication::clipboard()->mimeData();
-    in.clipboardHasText = mime && mime->hasText();
+    in.multiClipboardEmpty = tools_->multiClipboard().isEmpty();
+    in.clipboardHasText = tools_->clipboardHasText();
     in.canPaste = in.clipboardHasText && !activeEdit()->isReadOnly();
     return in;
 }
@@ -269,7 +269,7 @@ void SDIAppForm::statusTick()
     statusTimer_.start();
 }
 
-void SDIAppForm::ApplySettings()
+void SDIAppForm::applySettings()
 {
     autosaveTimer_.setInterval(std::max(1, int(settings_.autoSaveMinutes)) * 60000);
     if (settings_.autoSave)
@@ -314,7 +314,7 @@ void SDIAppForm::showEvent(QShowEvent* e)
 
 void SDIAppForm::firstShow()
 {
-    ApplySettings();
+    applySettings();
     setAcceptDrops(true);
     toolbar_->setVisible(settings_.toolbar);
     statusBar()->setVisible(settings_.statusBar);
@@ -324,7 +324,9 @@ void SDIAppForm::firstShow()
     rebuildRecentMenus();
     offerRecovery();
     activeEdit()->setFocus();
+    tools_->loadFavourites();
     openStartupDocument();
+    startupDone_ = true;
 }
 
 } // namespace varnik
@@ -384,17 +386,17 @@ void SDIAppForm::registerDocumentCommands()
     on(ids::Nexttab1, [this] { documents_->nextTab(); });
     on(ids::Close1, [this] {
         documents_->closeTab([this] {
-            return AskSave(QStringLiteral("Do you want to save changes before opening another file?")) != Result::Cancel;
+            return askSave(QStringLiteral("Do you want to save changes before opening another file?")) != Result::Cancel;
         });
     });
     on(ids::Duplicateintonewtab1, [this] { documents_->duplicateIntoNewTab(); });
 }
 
-int SDIAppForm::AskSave(const QString& question)
+int SDIAppForm::askSave(const QString& question)
 {
     // A save that did not happen (its dialog cancelled, the write failed)
     // answers Cancel, so the caller never drops the changes.
-    return askSave(question, activeRecord().modified, settings_.warnings, *messages_, [this] { return saveActive(); });
+    return varnik::askSave(question, activeRecord().modified, settings_.warnings, *messages_, [this] { return saveActive(); });
 }
 
 bool SDIAppForm::runCloseSequence()
@@ -403,17 +405,17 @@ bool SDIAppForm::runCloseSequence()
     const QString question = QStringLiteral("Do you want to save the changes?");
     if (documents_->isMultiDoc()) {
         QStringList files;
-        for (int i = 0; i < documents_->tabs()->TabCount(); ++i)
-            files << documents_->tabs()->DataAt(i)->fileName;
+        for (int i = 0; i < documents_->tabs()->tabCount(); ++i)
+            files << documents_->tabs()->dataAt(i)->fileName;
         writeSession(store_, defaultSessionName(), files);
         for (;;) {
-            if (AskSave(question) == Result::Cancel)
+            if (askSave(question) == Result::Cancel)
                 return false;
-            if (documents_->tabs()->TabCount() <= 1)
+            if (documents_->tabs()->tabCount() <= 1)
                 break;
             documents_->closeActiveTabQuietly();
         }
-    } else if (AskSave(question) == Result::Cancel) {
+    } else if (askSave(question) == Result::Cancel) {
         return false;
     }
     if (!record.fileName.isEmpty())
@@ -443,6 +445,7 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
     }
     setTrayActive(store_, false);
     store_.flush();
+    tools_->saveFavourites();
     if (autosave_)
         autosave_->discardAll();
     e->accept();
