@@ -1,12 +1,11 @@
 #include "cli/applyrunner.h"
 
-#include "cli/applyoptions.h"
+#include "cli/applycommand.h"
 #include "core/app/codepage.h"
 #include "core/app/documentfile.h"
 #include "core/app/error.h"
 #include "core/app/memorysettingsstore.h"
 #include "core/app/messagedialoglayout.h"
-#include "core/app/plaintextbuffer.h"
 #include "core/app/textcodec.h"
 #include "core/commands/commandtable.h"
 #include "platform/systemenvironment.h"
@@ -14,6 +13,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <optional>
 
 namespace varnik::cli {
 
@@ -46,7 +46,8 @@ public:
         const QString answer = options_.fields.value(QStringLiteral("answer")).toLower();
         if (answer == u"no" && (buttons & Buttons::No))
             return Result::No;
-        if (answer == u"cancel" && (buttons & Buttons::Cancel))
+        // Without a Cancel button, cancelling is closing the dialog, which cancels too.
+        if (answer == u"cancel")
             return Result::Cancel;
         if (buttons & Buttons::Yes)
             return Result::Yes;
@@ -82,6 +83,51 @@ private:
     const ApplyOptions& options_;
 };
 
+QString outputName(const ApplyOptions& options)
+{
+    return options.file.isEmpty() ? QStringLiteral("-") : options.file;
+}
+
+// Asks whether text the document's code page cannot hold goes out as UTF-8, as
+// a save would; No or Cancel means nothing is written, which is an error here.
+bool writesAsUtf8(const DocumentEncoding& encoding, const ApplyOptions& options, MessageSink& messages)
+{
+    const QString name = outputName(options);
+    if (messages.message(unencodableQuestion(name, encoding), MessageKind::Confirmation,
+                         Buttons::YesNoCancel) == Result::Yes)
+        return true;
+    messages.message(writeErrorMessage(name, QStringLiteral("Not saved as UTF-8")), MessageKind::Error,
+                     Buttons::OK);
+    return false;
+}
+
+// The document with the command's streamed text at the selection start,
+// written as it is produced; the report shows the caret after it.
+void writeWithInsertion(const PlainTextBuffer& document, DocumentEncoding encoding, const Settings& settings,
+                        StreamedInsertion& insertion, MessageSink& messages, const ApplyOptions& options)
+{
+    const qsizetype at = document.selectionStart();
+    const QString before = document.textRange(0, at), after = document.textRange(at, document.length());
+    if (!encodesLosslessly(before + after + insertion.characters, encoding)) {
+        if (!writesAsUtf8(encoding, options, messages))
+            return;
+        encoding = DocumentEncoding::utf8();
+    }
+    StreamedDocumentWriter writer(stdout, encoding, lineEndFromSetting(settings.crlf));
+    writer.write(before);
+    QString piece;
+    for (bool more = true; more;) {
+        piece.resize(0);
+        more = insertion.next(piece);
+        writer.write(piece);
+    }
+    const qsizetype caret = writer.positions();
+    writer.write(after);
+    writer.finish();
+    if (options.report)
+        err(QStringLiteral("selection %1 0\n").arg(caret));
+}
+
 QByteArray readAllStandardInput()
 {
     QFile in;
@@ -90,15 +136,29 @@ QByteArray readAllStandardInput()
     return in.readAll();
 }
 
-// The commands available headless: those with an operation of their own, by identifier.
-QStringList applyCommandIds()
+// The document as Save writes it. Text its code page cannot hold becomes UTF-8
+// when the question is answered Yes, as a save would; otherwise, and for text
+// no encoding can hold, nothing is written and an error is shown.
+std::optional<QByteArray> encodeOutput(const QString& text, const DocumentEncoding& encoding, LineEnd lineEnd,
+                                       const ApplyOptions& options, MessageSink& messages)
 {
-    QStringList ids;
-    for (const CommandItem& item : CommandTable::standard().allItems())
-        if (item.run)
-            ids << item.id;
-    ids.sort();
-    return ids;
+    const auto failed = [&](const QString& reason) {
+        messages.message(writeErrorMessage(outputName(options), reason), MessageKind::Error, Buttons::OK);
+        return std::nullopt;
+    };
+    try {
+        return encodeDocument(text, encoding, lineEnd);
+    } catch (const Error& e) {
+        if (encoding.isUtf8())
+            return failed(e.message());
+    }
+    if (!writesAsUtf8(encoding, options, messages))
+        return std::nullopt;
+    try {
+        return encodeDocument(text, DocumentEncoding::utf8(), lineEnd);
+    } catch (const Error& e) {
+        return failed(e.message());
+    }
 }
 
 QString fieldErrorText(const QString& command, const FieldError& e)
@@ -107,7 +167,28 @@ QString fieldErrorText(const QString& command, const FieldError& e)
                                 : QStringLiteral("--field %1 needs %2").arg(e.field, e.expected);
 }
 
+// Runs the command's table operation, or its headless window form.
+void runCommand(const CommandItem& command, const ApplyHandler* windowForm, ApplyContext& context)
+{
+    if (!command.run) {
+        (*windowForm)(context);
+        return;
+    }
+    CommandContext c{context.document, context.messages,       context.environment, context.encoding,
+                     command.id,       context.options.fields, std::nullopt};
+    command.run(c);
+    context.newDocument = std::move(c.newDocument);
+}
+
 } // namespace
+
+QString ApplyContext::field(const QString& name) const
+{
+    const auto it = options.fields.constFind(name);
+    if (it == options.fields.constEnd())
+        throw UsageError{QStringLiteral("%1 needs --field %2=VALUE").arg(options.command, name)};
+    return it.value();
+}
 
 QString applyHelpText()
 {
@@ -137,7 +218,8 @@ int runApply(const QStringList& args)
         return 0;
     }
     const CommandItem* command = CommandTable::standard().find(options.command);
-    if (!command || !command->run) {
+    const ApplyHandler* windowForm = findHeadlessWindowCommand(options.command);
+    if (!command || (!command->run && !windowForm)) {
         const bool known = command != nullptr;
         if (known && command->windowOnly) {
             err(QStringLiteral("varnik: %1 needs the window; it is not available in the headless mode\n")
@@ -175,12 +257,16 @@ int runApply(const QStringList& args)
     DocumentEncoding encoding = loaded.encoding;
     StderrMessageSink messages(options);
     CliEnvironment environment(settings, encoding, options);
-    CommandContext context{document,        messages,       environment, encoding,
-                           options.command, options.fields, std::nullopt};
+    ApplyContext context{document, encoding,     settings,
+                         messages, environment,  environment.decimalSeparator(),
+                         options,  std::nullopt, std::nullopt};
     try {
-        command->run(context);
+        runCommand(*command, windowForm, context);
     } catch (const FieldError& e) {
         err(QStringLiteral("varnik: ") + fieldErrorText(options.command, e) + u'\n');
+        return 2;
+    } catch (const UsageError& e) {
+        err(QStringLiteral("varnik: ") + e.message + u'\n');
         return 2;
     } catch (const Error& e) {
         messages.errorBox(e.message());
@@ -188,16 +274,18 @@ int runApply(const QStringList& args)
         messages.errorBox(QString::fromLocal8Bit(e.what()));
     }
 
-    const QString out = context.newDocument ? *context.newDocument : document.rawText();
-    try {
-        writeStd(stdout, encodeDocument(out, encoding, lineEndFromSetting(settings.crlf)));
-    } catch (const Error&) {
-        // Text the document's code page cannot hold is written as UTF-8, as a
-        // save would after asking.
-        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation,
-                         Buttons::YesNo);
-        writeStd(stdout, encodeDocument(out, DocumentEncoding::utf8(), lineEndFromSetting(settings.crlf)));
+    if (context.streamedInsertion) {
+        try {
+            writeWithInsertion(document, encoding, settings, *context.streamedInsertion, messages, options);
+        } catch (const Error& e) {
+            messages.errorBox(e.message());
+        }
+        return messages.failed ? 1 : 0;
     }
+
+    const QString out = context.newDocument ? *context.newDocument : document.rawText();
+    if (const auto bytes = encodeOutput(out, encoding, lineEndFromSetting(settings.crlf), options, messages))
+        writeStd(stdout, *bytes);
     if (options.report)
         err(QStringLiteral("selection %1 %2\n")
                 .arg(document.selectionStart())

@@ -8,6 +8,7 @@
 #include "core/text/splitcolumn.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 namespace varnik {
 
@@ -69,7 +70,10 @@ void dateValueCommand(CommandContext& c)
 
 void colourValueCommand(CommandContext& c)
 {
-    const auto colour = colourFromSelection(c.field(QStringLiteral("color")));
+    // A dialog answer is exact: six hexadecimal digits, where a selection may be anything.
+    static const QRegularExpression rgb(QStringLiteral("^(#|\\$|0x)?[0-9A-Fa-f]{6}$"));
+    const QString field = c.field(QStringLiteral("color"));
+    const auto colour = rgb.match(field).hasMatch() ? colourFromSelection(field) : std::nullopt;
     if (!colour)
         throw FieldError{QStringLiteral("color"), QStringLiteral("#RRGGBB")};
     insertColourValue(c.edit, c.environment, *colour);

@@ -59,13 +59,20 @@ void DocumentArea::setActive(DocumentEdit* edit, DocumentInfo* record)
 void DocumentArea::applyEditorSettings()
 {
     DocumentEdit* e = activeEdit_;
-    e->setEditorFont(editor_.font);
+    applyViewSettings();
     e->setUndoLimit(editor_.undoLimit);
     e->setUrlDetection(editor_.urlAutoDetect);
-    e->setWordWrap(editor_.wordWrap);
     e->textEdit().setModified(false);
     refreshTabCaptions();
     e->update();
+}
+
+void DocumentArea::applyViewSettings()
+{
+    DocumentEdit* e = activeEdit_;
+    e->setEditorFont(editor_.font, editor_.fontColour);
+    if (e->wordWrap() != editor_.wordWrap)
+        e->setWordWrap(editor_.wordWrap);
 }
 
 void DocumentArea::refreshTabCaptions()
@@ -104,8 +111,10 @@ DocumentEdit* DocumentArea::createDocumentTab()
 
 void DocumentArea::tabChangeStep()
 {
-    if (multiDoc_ && tabs_->activeEdit())
+    if (multiDoc_ && tabs_->activeEdit()) {
         setActive(tabs_->activeEdit(), tabs_->activeData());
+        applyViewSettings();
+    }
     refreshTabCaptions();
     Q_EMIT activeDocumentChanged();
 }

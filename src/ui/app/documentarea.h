@@ -2,6 +2,7 @@
 
 #include "core/app/documentinfo.h"
 
+#include <QColor>
 #include <QFont>
 #include <QStackedWidget>
 #include <functional>
@@ -19,6 +20,7 @@ struct EditorSettings {
     bool wordWrap = true;
     bool shortNames = true;
     bool tabBottom = false;
+    QColor fontColour; // invalid: the palette's text colour
 };
 
 // The documents of the window: one edit in single-document mode, or a tab
@@ -43,6 +45,9 @@ public:
     void setEditorSettings(const EditorSettings& settings) { editor_ = settings; }
     const EditorSettings& editorSettings() const { return editor_; }
     void applyEditorSettings();
+    // Font, colour and word wrap on the active edit; the other tabs take them
+    // when they become active.
+    void applyViewSettings();
     void refreshTabCaptions();
 
     // A fresh record for the active document (New).

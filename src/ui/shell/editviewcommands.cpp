@@ -59,8 +59,11 @@ void SDIAppForm::registerEditViewCommands()
     on(ids::Wordwrap1, [this] {
         settings_.wordWrap = !settings_.wordWrap;
         commands_->setChecked(ids::Wordwrap1, settings_.wordWrap);
+        EditorSettings e = documents_->editorSettings();
+        e.wordWrap = settings_.wordWrap;
+        documents_->setEditorSettings(e);
         const bool modified = activeRecord().modified;
-        activeEdit()->setWordWrap(settings_.wordWrap);
+        documents_->applyViewSettings();
         activeRecord().modified = modified;
     });
     on(ids::Speedpanel1, [this] {
@@ -87,7 +90,7 @@ void SDIAppForm::registerEditViewCommands()
         EditorSettings e = documents_->editorSettings();
         e.font = font;
         documents_->setEditorSettings(e);
-        activeEdit()->setEditorFont(font);
+        documents_->applyViewSettings();
     });
     on(ids::Print1, [this] {
         QsciPrinter printer;

@@ -86,8 +86,15 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
         editPopup_->popup(documents_->singleEdit()->mapToGlobal(p));
     });
     documents_->tabs()->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { tabsPopup_->popup(documents_->tabs()->tabBar()->mapToGlobal(p)); });
+    connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        // The pop-up acts on the active tab, so the clicked tab becomes it first.
+        QTabBar* bar = documents_->tabs()->tabBar();
+        if (const int clicked = bar->tabAt(p); clicked >= 0)
+            documents_->tabs()->setCurrentIndex(clicked);
+        tabsPopup_->popup(bar->mapToGlobal(p));
+    });
+    connect(documents_, &DocumentArea::emptyDocumentDoubleClicked, this,
+            [this] { commands_->run(ids::OpenItem); });
 
     // Each character-table item shows only when the table it loads is there.
     const std::pair<CommandId, const char16_t*> tables[] = {
@@ -102,8 +109,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
 
     if (settings_.stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    documents_->setEditorSettings({editorFont(), settings_.undoLimit, settings_.urlAutoDetect, settings_.wordWrap,
-                                   settings_.shortNames, settings_.tabBottom});
+    documents_->setEditorSettings(editorSettings());
     if (settings_.multiDoc)
         documents_->enterMultiDoc();
     documents_->resetActiveRecord();
@@ -166,6 +172,16 @@ QFont SDIAppForm::editorFont() const
     font.setUnderline(settings_.fontU);
     font.setStrikeOut(settings_.fontS);
     return font;
+}
+
+EditorSettings SDIAppForm::editorSettings() const
+{
+    // FontColor holds a Windows colour value (0x00BBGGRR); with the top bit
+    // set it names a system colour, which here is the palette's text colour.
+    const qint32 ref = settings_.fontColor;
+    const QColor colour = ref < 0 ? QColor() : QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF);
+    return {editorFont(),         settings_.undoLimit, settings_.urlAutoDetect, settings_.wordWrap,
+            settings_.shortNames, settings_.tabBottom, colour};
 }
 
 void SDIAppForm::buildStatusBar()
@@ -276,8 +292,7 @@ void SDIAppForm::applySettings()
         autosaveTimer_.start();
     else
         autosaveTimer_.stop();
-    documents_->setEditorSettings({editorFont(), settings_.undoLimit, settings_.urlAutoDetect, settings_.wordWrap,
-                                   settings_.shortNames, settings_.tabBottom});
+    documents_->setEditorSettings(editorSettings());
     if (settings_.multiDoc)
         documents_->enterMultiDoc();
     else if (!documents_->enterSingleDoc([this] {
@@ -458,7 +473,8 @@ void SDIAppForm::onHandOver(const QString& path)
     documents_->createDocumentTab();
     openFileInto(path);
     activeText().setModified(false);
-    if (isMinimized())
+    // The window may be minimised or hidden in the tray.
+    if (isMinimized() || !isVisible())
         showNormal();
     raise();
     activateWindow();

@@ -26,6 +26,7 @@ struct CommandItem;
 class MessageSink;
 class DialogMessageSink;
 class DocumentArea;
+struct EditorSettings;
 class DocumentEdit;
 class SearchController;
 class SettingsStore;
@@ -131,6 +132,7 @@ private:
     bool runCloseSequence();
     void onHandOver(const QString& path);
     QFont editorFont() const;
+    EditorSettings editorSettings() const;
     CommandStateInputs commandState() const;
 
     SettingsStore& store_;
