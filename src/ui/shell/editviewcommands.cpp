@@ -7,6 +7,7 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/editorfont.h"
 #include "ui/app/helpviewer.h"
 #include "ui/app/mydlg.h"
 #include "ui/tools/toolscontroller.h"
@@ -81,36 +82,51 @@ void SDIAppForm::registerEditViewCommands()
         const QFont font = QFontDialog::getFont(&ok, documents_->editorSettings().font, this);
         if (!ok)
             return;
-        settings_.fontName = font.family();
-        settings_.fontSize = font.pointSize();
-        settings_.fontB = font.bold();
-        settings_.fontI = font.italic();
-        settings_.fontU = font.underline();
-        settings_.fontS = font.strikeOut();
+        storeEditorFont(settings_, font);
         EditorSettings e = documents_->editorSettings();
         e.font = font;
         documents_->setEditorSettings(e);
         documents_->applyViewSettings();
     });
-    on(ids::Print1, [this] {
-        QsciPrinter printer;
-        QPrintDialog dialog(&printer, this);
+    auto printer = [this]() -> QsciPrinter& {
+        if (!printer_) {
+            printer_ = std::make_unique<QsciPrinter>();
+            printer_->setPageMargins(QMarginsF(40, 40, 40, 40), QPageLayout::Point);
+        }
+        return *printer_;
+    };
+    on(ids::Print1, [this, printer] {
+        QsciPrinter& p = printer();
+        QPrintDialog dialog(&p, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
         const QString name = activeRecord().fileName;
-        printer.setDocName(name.isEmpty() ? QStringLiteral("Varnik - Untitled") : name);
-        printer.setPageMargins(QMarginsF(40, 40, 40, 40), QPageLayout::Point);
-        printer.setWrapMode(QsciScintilla::WrapWord);
-        printer.printRange(activeEdit());
+        p.setDocName(name.isEmpty() ? QStringLiteral("Varnik - Untitled") : name);
+        p.setWrapMode(QsciScintilla::WrapWord);
+        p.printRange(activeEdit());
     });
-    on(ids::Printersetup1, [this] {
-        QPrinter printer;
-        QPageSetupDialog dialog(&printer, this);
+    on(ids::Printersetup1, [this, printer] {
+        QPageSetupDialog dialog(&printer(), this);
         dialog.exec();
     });
     on(ids::Helptopics1, [this] { showHelp(this); });
     on(ids::ExitItem, [this] { close(); });
     on(ids::BUGREPORTFORM1, [this] { bugReportForm(); });
+}
+
+void SDIAppForm::bugReportForm()
+{
+    myMessageDlg(QStringLiteral("Please fill in the form and send it to varnik-bugs@users.noreply.localhost.\r\n"
+                                "Feel free to delete \"User Name\" and \"Company Name\" fields if you wish..."),
+                 2, Buttons::OK, this);
+    if (!makeRoomForResult(false))
+        return;
+    SystemInformation info = readSystemInformation();
+    info.productId = bugReportId(store_);
+    const QString text = bugReportText(info, QDateTime::currentDateTime(),
+                                       QStringLiteral(VARNIK_VERSION), QStringLiteral(__DATE__ " " __TIME__));
+    activeText().selectAll();
+    activeText().replaceSelection(text);
 }
 
 } // namespace varnik

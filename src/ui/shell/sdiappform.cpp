@@ -1,6 +1,6 @@
 #include "ui/shell/sdiappform.h"
 
-#include "core/app/asksave.h"
+#include "core/app/closesequence.h"
 #include "core/commands/commandids.h"
 #include "core/commands/commandtable.h"
 #include "core/app/messagesink.h"
@@ -12,6 +12,8 @@
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/app/documenttabs.h"
+#include "ui/app/editorfont.h"
+#include "ui/app/filecontroller.h"
 #include "ui/app/mydlg.h"
 #include "ui/platform/keyboardstate.h"
 #include "ui/platform/launcher.h"
@@ -24,7 +26,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFontDatabase>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QSplitter>
 #include <QTabBar>
@@ -34,6 +37,14 @@
 #include <QStatusTipEvent>
 #include <QSystemTrayIcon>
 #include <QToolBar>
+#include <Qsci/qsciprinter.h>
+
+// The icons are compiled into the ui library, and a static library's
+// resources are linked in only when something names them.
+static void initResources()
+{
+    Q_INIT_RESOURCE(varnik);
+}
 
 namespace varnik {
 
@@ -41,6 +52,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     : QMainWindow(parent), store_(store), args_(args)
 {
     setObjectName(QStringLiteral("SDIAppForm"));
+    initResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnik.svg")));
     if (!messages) {
         dialogSink_ = std::make_unique<DialogMessageSink>(this);
@@ -50,7 +62,6 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
 
     // Settings first: everything below depends on them.
     settings_ = loadSettings(store_);
-    hasParam_ = !args_.value(1).isEmpty();
 
     documents_ = new DocumentArea(this);
     splitter_ = new QSplitter(Qt::Vertical, this);
@@ -67,8 +78,8 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     buildToolbar();
     registerEditViewCommands();
     registerDocumentCommands();
-    registerFileCommands();
     registerTextCommands();
+    files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
     tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
 
@@ -109,7 +120,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
 
     if (settings_.stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    documents_->setEditorSettings(editorSettings());
+    documents_->setEditorSettings(editorSettings(settings_));
     if (settings_.multiDoc)
         documents_->enterMultiDoc();
     documents_->resetActiveRecord();
@@ -143,45 +154,12 @@ void SDIAppForm::setBottomPanel(QWidget* panel)
     splitter_->setStretchFactor(1, 1);
 }
 
-MessageSink& SDIAppForm::messages() { return *messages_; }
-
-DocumentEdit* SDIAppForm::activeEdit() const { return documents_->activeEdit(); }
-
-TextEdit& SDIAppForm::activeText() const { return documents_->activeEdit()->textEdit(); }
-
-DocumentInfo& SDIAppForm::activeRecord() { return documents_->activeRecord(); }
+QStatusBar* SDIAppForm::progressBarHost() { return statusBar(); }
 
 void SDIAppForm::setTitle(const QString& fileName)
 {
     setWindowTitle(windowTitleFor(fileName));
     documents_->refreshTabCaptions();
-}
-
-QFont SDIAppForm::editorFont() const
-{
-    // The stored default names a Windows bitmap font; anything this system
-    // does not have becomes its fixed-width font.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!settings_.fontName.isEmpty() && settings_.fontName.compare(u"fixedsys", Qt::CaseInsensitive) != 0 &&
-        QFontDatabase::hasFamily(settings_.fontName))
-        font.setFamily(settings_.fontName);
-    if (settings_.fontSize > 0 && settings_.fontSize < 400)
-        font.setPointSize(settings_.fontSize);
-    font.setBold(settings_.fontB);
-    font.setItalic(settings_.fontI);
-    font.setUnderline(settings_.fontU);
-    font.setStrikeOut(settings_.fontS);
-    return font;
-}
-
-EditorSettings SDIAppForm::editorSettings() const
-{
-    // FontColor holds a Windows colour value (0x00BBGGRR); with the top bit
-    // set it names a system colour, which here is the palette's text colour.
-    const qint32 ref = settings_.fontColor;
-    const QColor colour = ref < 0 ? QColor() : QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF);
-    return {editorFont(),         settings_.undoLimit, settings_.urlAutoDetect, settings_.wordWrap,
-            settings_.shortNames, settings_.tabBottom, colour};
 }
 
 void SDIAppForm::buildStatusBar()
@@ -211,6 +189,24 @@ void SDIAppForm::buildToolbar()
 
 void SDIAppForm::setStatusText(const QString& text) { panels_[6]->setText(text); }
 
+void SDIAppForm::showStatusTextNow(const QString& text)
+{
+    setStatusText(text);
+    panels_[6]->repaint();
+}
+
+void SDIAppForm::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void SDIAppForm::dropEvent(QDropEvent* e)
+{
+    if (files_->openDropped(e->mimeData()->urls()))
+        e->acceptProposedAction();
+}
+
 bool SDIAppForm::event(QEvent* e)
 {
     // Hints of the item under the mouse go to the last panel.
@@ -233,7 +229,7 @@ void SDIAppForm::changeEvent(QEvent* e)
     QMainWindow::changeEvent(e);
 }
 
-CommandStateInputs SDIAppForm::commandState() const
+CommandStateInputs SDIAppForm::commandState()
 {
     const TextEdit& t = activeText();
     CommandStateInputs in;
@@ -287,12 +283,8 @@ void SDIAppForm::statusTick()
 
 void SDIAppForm::applySettings()
 {
-    autosaveTimer_.setInterval(std::max(1, int(settings_.autoSaveMinutes)) * 60000);
-    if (settings_.autoSave)
-        autosaveTimer_.start();
-    else
-        autosaveTimer_.stop();
-    documents_->setEditorSettings(editorSettings());
+    files_->applySettings();
+    documents_->setEditorSettings(editorSettings(settings_));
     if (settings_.multiDoc)
         documents_->enterMultiDoc();
     else if (!documents_->enterSingleDoc([this] {
@@ -336,12 +328,10 @@ void SDIAppForm::firstShow()
     commands_->setChecked(ids::Speedpanel1, settings_.toolbar);
     commands_->setChecked(ids::Statusbar1, settings_.statusBar);
     commands_->setChecked(ids::Wordwrap1, settings_.wordWrap);
-    rebuildRecentMenus();
-    offerRecovery();
-    activeEdit()->setFocus();
     tools_->loadFavourites();
-    openStartupDocument();
+    files_->start(args_.value(1));
     startupDone_ = true;
+    Q_EMIT startupFinished();
 }
 
 } // namespace varnik
@@ -401,40 +391,42 @@ void SDIAppForm::registerDocumentCommands()
     on(ids::Nexttab1, [this] { documents_->nextTab(); });
     on(ids::Close1, [this] {
         documents_->closeTab([this] {
-            return askSave(QStringLiteral("Do you want to save changes before opening another file?")) != Result::Cancel;
+            return files_->askSave(QStringLiteral("Do you want to save changes before opening another file?")) !=
+                   Result::Cancel;
         });
     });
     on(ids::Duplicateintonewtab1, [this] { documents_->duplicateIntoNewTab(); });
 }
 
-int SDIAppForm::askSave(const QString& question)
+bool SDIAppForm::makeRoomForResult(bool clearDocument)
 {
-    // A save that did not happen (its dialog cancelled, the write failed)
-    // answers Cancel, so the caller never drops the changes.
-    return varnik::askSave(question, activeRecord().modified, settings_.warnings, *messages_, [this] { return saveActive(); });
+    if (documents_->isMultiDoc()) {
+        documents_->createDocumentTab();
+        return true;
+    }
+    if (files_->askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
+        return false;
+    if (clearDocument)
+        files_->newDocument();
+    return true;
 }
 
 bool SDIAppForm::runCloseSequence()
 {
     const DocumentInfo record = activeRecord();
-    const QString question = QStringLiteral("Do you want to save the changes?");
     if (documents_->isMultiDoc()) {
         QStringList files;
         for (int i = 0; i < documents_->tabs()->tabCount(); ++i)
             files << documents_->tabs()->dataAt(i)->fileName;
         writeSession(store_, defaultSessionName(), files);
-        for (;;) {
-            if (askSave(question) == Result::Cancel)
-                return false;
-            if (documents_->tabs()->tabCount() <= 1)
-                break;
-            documents_->closeActiveTabQuietly();
-        }
-    } else if (askSave(question) == Result::Cancel) {
-        return false;
     }
-    if (!record.fileName.isEmpty())
-        storeDocumentFileInfo(record);
+    const bool closes = askSaveEveryDocument(
+        [this] { return documents_->tabCount(); },
+        [this] { return files_->askSave(QStringLiteral("Do you want to save the changes?")); },
+        [this] { documents_->closeActiveTabQuietly(); });
+    if (!closes)
+        return false;
+    files_->storeDocumentFileInfo(record);
     settings_.stayOnTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     saveSettings(store_, settings_);
     store_.flush();
@@ -447,13 +439,13 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    if (settings_.trayIcon && tray_ && !trayActive(store_) && !reallyExit) {
+    if (closeHidesInTray(settings_.trayIcon, tray_ != nullptr, trayActive(store_), reallyExit)) {
         // The first close hides the window in the tray with a fresh document.
         setTrayActive(store_, true);
         store_.flush();
         hide();
         activeRecord().modified = false;
-        newDocument();
+        files_->newDocument();
         tray_->show();
         e->ignore();
         return;
@@ -461,8 +453,7 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
     setTrayActive(store_, false);
     store_.flush();
     tools_->saveFavourites();
-    if (autosave_)
-        autosave_->discardAll();
+    files_->discardAutosaves();
     e->accept();
 }
 
@@ -471,28 +462,13 @@ void SDIAppForm::onHandOver(const QString& path)
     if (!settings_.multiDoc)
         return;
     documents_->createDocumentTab();
-    openFileInto(path);
+    files_->openFileInto(path);
     activeText().setModified(false);
     // The window may be minimised or hidden in the tray.
     if (isMinimized() || !isVisible())
         showNormal();
     raise();
     activateWindow();
-}
-
-void SDIAppForm::appendStandardInput(const QByteArray& bytes)
-{
-    if (bytes.isEmpty())
-        return;
-    const QString text = decodeStandardInput(bytes);
-    TextEdit& t = activeText();
-    const bool wasEmpty = t.length() == 0;
-    t.setCaret(t.length());
-    t.replaceSelection(text);
-    if (wasEmpty) {
-        t.clearUndoHistory();
-        t.setCaret(0);
-    }
 }
 
 } // namespace varnik

@@ -7,6 +7,7 @@
 #include "core/commands/commandtable.h"
 #include "core/text/selectioncommands.h"
 #include "platform/systemenvironment.h"
+#include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -32,9 +33,9 @@ public:
     void setBusy(bool busy) override
     {
         if (busy)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            BusyCursor::show();
         else
-            QApplication::restoreOverrideCursor();
+            BusyCursor::hide();
     }
 
 private:
@@ -52,14 +53,8 @@ void SDIAppForm::runDocumentCommand(const CommandItem& command, const CommandFie
     // A command may change what the text does not show (a character table changes the encoding).
     if (activeText().isModified())
         activeRecord().modified = true;
-    if (!context.newDocument)
+    if (!context.newDocument || !makeRoomForResult(true))
         return;
-    if (documents_->isMultiDoc())
-        documents_->createDocumentTab();
-    else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
-        return;
-    else
-        newDocument();
     activeText().setText(*context.newDocument);
     activeRecord().modified = true;
 }

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace varnik::test {
@@ -140,8 +141,10 @@ TEST_F(GrepPanelTest, popupCommands_closeClearSaveAndCopy)
     c.action(ids::Clearresults1)->trigger();
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_TRUE(controller->grepPanel().isVisible());
+    EXPECT_FALSE(window->statusPanels()[6]->text().isEmpty()) << "the grep's note";
     c.action(ids::Closeresults1)->trigger();
     EXPECT_FALSE(controller->grepPanel().isVisible());
+    EXPECT_TRUE(window->statusPanels()[6]->text().isEmpty()) << "the note goes with the list";
 }
 
 TEST(GrepListModel, showsALongLineInPart_butKeepsItWhole)

@@ -1,5 +1,5 @@
-// What the user sees of the documents: view settings that follow every tab,
-// the tab pop-up, double clicks and hand-overs to a hidden window.
+// What the user sees of the main window: view settings that follow every tab,
+// the tab pop-up, double clicks, hand-overs to a hidden window, the printer.
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
 #include "core/commands/commandids.h"
@@ -13,10 +13,15 @@
 
 #include <QApplication>
 #include <QFontDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace varnik {
 namespace {
@@ -117,6 +122,28 @@ TEST_F(DocumentViewTest, handOverWhileHiddenInTheTray_showsTheWindow)
     Q_EMIT instance.fileReceived(QStringLiteral(VARNIK_TEST_DATA "/rtf/libreoffice-text.txt"));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->documents().tabs()->tabCount(), 2);
+}
+
+TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
+{
+    auto w = make({});
+    QTimer::singleShot(0, [] {
+        if (auto* setup = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
+            setup->printer()->setPageOrientation(QPageLayout::Landscape);
+            setup->reject();
+        }
+    });
+    w->commands().run(ids::Printersetup1);
+    std::optional<QPageLayout::Orientation> printing;
+    QTimer::singleShot(0, [&printing] {
+        if (auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            printing = print->printer()->pageLayout().orientation();
+            print->reject();
+        }
+    });
+    w->commands().run(ids::Print1);
+    ASSERT_TRUE(printing.has_value());
+    EXPECT_EQ(*printing, QPageLayout::Landscape);
 }
 
 } // namespace

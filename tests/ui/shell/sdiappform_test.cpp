@@ -5,6 +5,7 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/filecontroller.h"
 #include "ui/app/documenttabs.h"
 #include "ui/shell/sdiappform.h"
 
@@ -186,9 +187,9 @@ TEST_F(SDIAppFormTest, duplicateIntoNewTab_givesAnUntitledModifiedCopy)
 TEST_F(SDIAppFormTest, standardInput_becomesTheFirstDocument)
 {
     auto w = make(false);
-    w->appendStandardInput(QByteArray("line 1\r\nza\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87\n"));
+    w->files().appendStandardInput(QByteArray("line 1\r\nza\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87\n"));
     EXPECT_EQ(w->activeText().text(), u"line 1\r\nzażółć\r\n"_qs);
-    w->appendStandardInput(QByteArray());
+    w->files().appendStandardInput(QByteArray());
     EXPECT_EQ(w->activeText().lineCount(), 3);
 }
 
