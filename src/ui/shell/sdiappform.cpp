@@ -15,7 +15,7 @@
 #include "ui/app/editorfont.h"
 #include "ui/app/filecontroller.h"
 #include "ui/app/mydlg.h"
-#include "ui/platform/keyboardstate.h"
+#include "ui/app/statusline.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/platform/systeminfo.h"
@@ -74,7 +74,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     connect(commands_, &CommandActions::commandRun, this, [this] { statusTick(); });
     editPopup_ = commands_->popupMenu(ids::MainEditPopupMenu, this);
     tabsPopup_ = commands_->popupMenu(ids::PopupMenuTabs, this);
-    buildStatusBar();
+    status_ = std::make_unique<StatusLine>(statusBar());
     buildToolbar();
     registerEditViewCommands();
     registerDocumentCommands();
@@ -86,24 +86,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { setTitle(documents_->activeRecord().fileName); });
     connect(documents_, &DocumentArea::urlClicked, this, [](const QString& url) { openUrl(url); });
-    connect(documents_, &DocumentArea::editCreated, this, [this](DocumentEdit* edit) {
-        edit->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(edit, &QWidget::customContextMenuRequested, this,
-                [this, edit](const QPoint& p) { editPopup_->popup(edit->mapToGlobal(p)); });
-    });
-    // The single edit was made before the signal was connected.
-    documents_->singleEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(documents_->singleEdit(), &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        editPopup_->popup(documents_->singleEdit()->mapToGlobal(p));
-    });
-    documents_->tabs()->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        // The pop-up acts on the active tab, so the clicked tab becomes it first.
-        QTabBar* bar = documents_->tabs()->tabBar();
-        if (const int clicked = bar->tabAt(p); clicked >= 0)
-            documents_->tabs()->setCurrentIndex(clicked);
-        tabsPopup_->popup(bar->mapToGlobal(p));
-    });
+    documents_->setPopupMenus(editPopup_, tabsPopup_);
     connect(documents_, &DocumentArea::emptyDocumentDoubleClicked, this,
             [this] { commands_->run(ids::OpenItem); });
 
@@ -156,28 +139,12 @@ void SDIAppForm::setBottomPanel(QWidget* panel)
 
 QStatusBar* SDIAppForm::progressBarHost() { return statusBar(); }
 
+const std::array<QLabel*, 8>& SDIAppForm::statusPanels() const { return status_->panels(); }
+
 void SDIAppForm::setTitle(const QString& fileName)
 {
     setWindowTitle(windowTitleFor(fileName));
     documents_->refreshTabCaptions();
-}
-
-void SDIAppForm::buildStatusBar()
-{
-    for (int i = 0; i < 8; ++i) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("panel%1").arg(i));
-        label->setMinimumWidth(i == 6 ? 100 : (i == 0 ? 80 : 60));
-        label->setFrameShape(QFrame::StyledPanel);
-        label->setFrameShadow(QFrame::Sunken);
-        panels_[static_cast<size_t>(i)] = label;
-        // Panel 7, the encoding, stands at the right end.
-        if (i == 7)
-            statusBar()->addPermanentWidget(label);
-        else
-            statusBar()->addWidget(label, i == 6 ? 1 : 0);
-    }
-    statusBar()->setSizeGripEnabled(true);
 }
 
 void SDIAppForm::buildToolbar()
@@ -187,13 +154,9 @@ void SDIAppForm::buildToolbar()
     toolbar_->setMovable(false);
 }
 
-void SDIAppForm::setStatusText(const QString& text) { panels_[6]->setText(text); }
+void SDIAppForm::setStatusText(const QString& text) { status_->setHint(text); }
 
-void SDIAppForm::showStatusTextNow(const QString& text)
-{
-    setStatusText(text);
-    panels_[6]->repaint();
-}
+void SDIAppForm::showStatusTextNow(const QString& text) { status_->showHintNow(text); }
 
 void SDIAppForm::dragEnterEvent(QDragEnterEvent* e)
 {
@@ -251,25 +214,9 @@ CommandStateInputs SDIAppForm::commandState()
 void SDIAppForm::statusTick()
 {
     statusTimer_.stop();
-    const LockKeys locks = readLockKeys();
     const TextEdit& t = activeText();
-    StatusInputs in;
-    in.selectionLength = t.selectionLength();
-    const qsizetype caret = t.caretPosition();
-    in.caretLine = t.lineFromPosition(caret);
-    in.caretColumn = caret - t.lineStart(in.caretLine);
-    in.modified = documents_->activeRecord().modified;
-    in.overwrite = activeEdit()->overwriteMode();
-    in.capsLock = locks.capsLock;
-    in.numLock = locks.numLock;
-    in.lineCount = t.lineCount();
-    const auto texts = statusPanelTexts(in);
-    for (size_t i = 0; i < texts.size(); ++i)
-        if (panels_[i]->text() != texts[i])
-            panels_[i]->setText(texts[i]);
-    const QString encoding = documents_->activeRecord().encoding.name();
-    if (panels_[7]->text() != encoding)
-        panels_[7]->setText(encoding);
+    const DocumentInfo& active = documents_->activeRecord();
+    status_->follow(t, active.modified, activeEdit()->overwriteMode(), active.encoding.name());
 
     const CommandStateInputs state = commandState();
     commands_->refreshEnabled(state);

@@ -2,7 +2,6 @@
 
 #include "core/app/documentinfo.h"
 #include "core/app/settings.h"
-#include "core/app/statuspanels.h"
 #include "core/commands/commandcontext.h"
 #include "core/commands/enablerule.h"
 #include "ui/app/activedocument.h"
@@ -32,6 +31,7 @@ class FileController;
 class SearchController;
 class SettingsStore;
 class SingleInstance;
+class StatusLine;
 class TextEdit;
 class ToolsController;
 
@@ -71,7 +71,7 @@ public:
     FileController& files() { return *files_; }
     ToolsController& tools() { return *tools_; }
     // Panels 0 to 6, then the document's encoding.
-    const std::array<QLabel*, 8>& statusPanels() const { return panels_; }
+    const std::array<QLabel*, 8>& statusPanels() const;
     // Re-applies the settings to the window (start-up and after Options).
     void applySettings();
     // Runs one status tick now (the timer does it every 50 ms).
@@ -96,7 +96,6 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
-    void buildStatusBar();
     void buildToolbar();
     void buildTray();
     void registerEditViewCommands();
@@ -122,7 +121,7 @@ private:
     QSplitter* splitter_ = nullptr;
     CommandActions* commands_ = nullptr;
     QToolBar* toolbar_ = nullptr;
-    std::array<QLabel*, 8> panels_{};
+    std::unique_ptr<StatusLine> status_;
     QTimer statusTimer_;
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* editPopup_ = nullptr;

@@ -1,6 +1,9 @@
+#include "core/app/autosavestore.h"
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
+#include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
+#include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/app/filecontroller.h"
@@ -9,6 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -176,6 +180,58 @@ TEST_F(FileOpenSaveTest, droppedFiles_openOnlyLocalOnes_asTheModeAllows)
         if (r.questions) {
             EXPECT_EQ(sink.texts[0], u"Data changed and not saved. Open another file anyway?"_qs);
         }
+    }
+}
+
+TEST_F(FileOpenSaveTest, recentFilesMenu_listsOpenedFiles_andReopensThem)
+{
+    auto w = make();
+    writeFile(path("a.txt"), "text a");
+    writeFile(path("b.txt"), "text b");
+    ASSERT_TRUE(w->files().openFileInto(path("a.txt")));
+    ASSERT_TRUE(w->files().openFileInto(path("b.txt")));
+    QMenu* menu = w->commands().submenu(ids::Reopen1);
+    ASSERT_NE(menu, nullptr);
+    QAction* first = menu->findChild<QAction*>(u"MainLastFileMenuItem1"_qs);
+    QAction* second = menu->findChild<QAction*>(u"MainLastFileMenuItem2"_qs);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(first->text().contains(u"b.txt"_qs));
+    second->trigger();
+    EXPECT_EQ(w->activeText().text(), u"text a"_qs);
+    EXPECT_EQ(w->activeRecord().fileName, path("a.txt"));
+}
+
+// A session that ended without cleaning up left a copy: the next start offers it.
+TEST_F(FileOpenSaveTest, autosavedCopyOfAnEndedSession_isOfferedAtStart)
+{
+    const struct Row {
+        const char* name;
+        int answer;
+        QString text;
+        bool modified, copyKept;
+    } rows[] = {
+        {"yesRestores", Result::Yes, u"rescued"_qs, true, false},
+        {"noDeletes", Result::No, QString(), false, false},
+        {"cancelKeepsForNextStart", Result::Cancel, QString(), false, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QString copy;
+        {
+            AutosaveStore crashed;
+            crashed.ensurePrivateDirectory();
+            copy = crashed.save(1, u"rescued"_qs, 0);
+        } // the session ends without discarding its copy
+        sink.texts.clear();
+        sink.answers = {r.answer};
+        auto w = make();
+        ASSERT_EQ(sink.texts.size(), 1);
+        EXPECT_TRUE(sink.texts[0].startsWith(u"An autosaved document was found"_qs));
+        EXPECT_EQ(w->activeText().text(), r.text);
+        EXPECT_EQ(w->activeRecord().modified, r.modified);
+        EXPECT_EQ(QFile::exists(copy), r.copyKept);
+        AutosaveStore().removeRecovered(copy);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "ui/shell/sdiappform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -169,6 +170,19 @@ TEST_F(SDIAppFormTest, modeSwitch_keepsTextNameAndFlag_orAsksBeforeDroppingTabs)
     w->applySettings();
     EXPECT_FALSE(docs.isMultiDoc());
     EXPECT_EQ(w->activeText().text(), u"kept"_qs);
+}
+
+TEST_F(SDIAppFormTest, editPopup_opensOnEveryEdit_alsoTabsMadeLater)
+{
+    auto w = make(true);
+    w->documents().createDocumentTab();
+    for (DocumentEdit* edit : {w->documents().singleEdit(), w->documents().tabs()->editAt(1)}) {
+        Q_EMIT edit->customContextMenuRequested(QPoint(5, 5));
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        EXPECT_EQ(popup->objectName(), u"MainEditPopupMenu"_qs);
+        popup->close();
+    }
 }
 
 TEST_F(SDIAppFormTest, duplicateIntoNewTab_givesAnUntitledModifiedCopy)
