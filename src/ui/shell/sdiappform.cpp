@@ -1,13 +1,13 @@
 #include "ui/shell/sdiappform.h"
 
 #include "core/app/closesequence.h"
-#include "core/app/commandstates.h"
-#include "core/app/commandtable.h"
+#include "core/commands/commandids.h"
+#include "core/commands/commandtable.h"
 #include "core/app/messagesink.h"
 #include "core/app/session.h"
 #include "core/app/settingsstore.h"
 #include "core/app/shortenname.h"
-#include "core/app/toolbarbuttons.h"
+#include "core/commands/toolbarbuttons.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -72,8 +72,8 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     commands_ = new CommandActions(this, *messages_);
     commands_->buildMainMenu(menuBar());
     connect(commands_, &CommandActions::commandRun, this, [this] { statusTick(); });
-    editPopup_ = commands_->popupMenu(kMainEditPopupMenu.toString(), this);
-    tabsPopup_ = commands_->popupMenu(kPopupMenuTabs.toString(), this);
+    editPopup_ = commands_->popupMenu(ids::MainEditPopupMenu, this);
+    tabsPopup_ = commands_->popupMenu(ids::PopupMenuTabs, this);
     status_ = std::make_unique<StatusLine>(statusBar());
     buildToolbar();
     registerEditViewCommands();
@@ -93,17 +93,17 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
         statusTick();
     });
     connect(documents_, &DocumentArea::emptyDocumentDoubleClicked, this,
-            [this] { commands_->run(QStringLiteral("Open1")); });
+            [this] { commands_->run(ids::OpenItem); });
 
     // Each character-table item shows only when the table it loads is there.
-    const std::pair<const char16_t*, const char16_t*> tables[] = {
-        {u"CP1250toISO885921", u"CP1250toiso88592.cnv"},
-        {u"ISO88592toCP12501", u"iso88592toCP1250.cnv"},
-        {u"CP1250toNOPL1", u"CP1250toNOPL.cnv"},
-        {u"ISO88592toNOPL1", u"iso88592toNOPL.cnv"},
+    const std::pair<CommandId, const char16_t*> tables[] = {
+        {ids::CP1250toISO885921, u"CP1250toiso88592.cnv"},
+        {ids::ISO88592toCP12501, u"iso88592toCP1250.cnv"},
+        {ids::CP1250toNOPL1, u"CP1250toNOPL.cnv"},
+        {ids::ISO88592toNOPL1, u"iso88592toNOPL.cnv"},
     };
     for (const auto& [id, file] : tables)
-        if (QAction* a = commands_->action(QString::fromUtf16(id)))
+        if (QAction* a = commands_->action(id))
             a->setVisible(!dataFilePath(QString::fromUtf16(file)).isEmpty());
 
     if (settings_.stayOnTop)
@@ -224,8 +224,8 @@ void SDIAppForm::statusTick()
     status_->follow(t, active.modified, activeEdit()->overwriteMode(), active.encoding.name());
 
     const CommandStateInputs state = commandState();
-    commands_->refreshEnabled([&state](const QString& id) { return isCommandEnabled(id, state); });
-    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap && !activeEdit()->wrapHeldBack());
+    commands_->refreshEnabled(state);
+    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
 
     DocumentInfo& record = documents_->activeRecord();
     record.selStart = static_cast<qint32>(t.selectionStart());
@@ -253,7 +253,7 @@ void SDIAppForm::applySettings()
         const ToolbarButton* b = toolbarButton(code);
         if (!b)
             continue;
-        QAction* a = commands_->action(b->command.toString());
+        QAction* a = commands_->action(b->command);
         if (!a)
             continue;
         toolbar_->addAction(a);
@@ -277,9 +277,9 @@ void SDIAppForm::firstShow()
     setAcceptDrops(true);
     toolbar_->setVisible(settings_.toolbar);
     statusBar()->setVisible(settings_.statusBar);
-    commands_->setChecked(QStringLiteral("Speedpanel1"), settings_.toolbar);
-    commands_->setChecked(QStringLiteral("Statusbar1"), settings_.statusBar);
-    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap && !activeEdit()->wrapHeldBack());
+    commands_->setChecked(ids::Speedpanel1, settings_.toolbar);
+    commands_->setChecked(ids::Statusbar1, settings_.statusBar);
+    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
     tools_->loadFavourites();
     files_->start(args_.value(1));
     startupDone_ = true;
@@ -296,15 +296,15 @@ void SDIAppForm::buildTray()
         return;
     tray_ = new QSystemTrayIcon(windowIcon(), this);
     tray_->setToolTip(QStringLiteral("Varnik"));
-    QMenu* menu = commands_->popupMenu(kPopupMenuTray.toString(), this);
+    QMenu* menu = commands_->popupMenu(ids::PopupMenuTray, this);
     tray_->setContextMenu(menu);
     // The tray's items bring the window back first; its Exit really ends the program.
     for (QAction* a : menu->actions()) {
         const CommandItem* item = CommandTable::standard().find(a->objectName());
         if (!item || item->twin.isEmpty())
             continue;
-        const QString twin = item->twin;
-        const bool exit = a->objectName() == u"Exit1";
+        const CommandId twin = item->twin;
+        const bool exit = a->objectName() == ids::Exit1.name();
         a->disconnect(this);
         a->disconnect(commands_);
         connect(a, &QAction::triggered, this, [this, twin, exit] {
@@ -317,7 +317,7 @@ void SDIAppForm::buildTray()
             commands_->run(twin);
         });
     }
-    commands_->setHandler(QStringLiteral("Restore1"), [this] {
+    commands_->setHandler(ids::Restore1, [this] {
         showNormal();
         raise();
         activateWindow();
@@ -337,17 +337,17 @@ void SDIAppForm::buildTray()
 void SDIAppForm::registerDocumentCommands()
 {
     CommandActions& c = *commands_;
-    auto on = [&c](const char16_t* id, CommandActions::Handler h) { c.setHandler(QString::fromUtf16(id), std::move(h)); };
-    on(u"Newemptytab2", [this] { documents_->createDocumentTab(); });
-    on(u"Previoustab1", [this] { documents_->previousTab(); });
-    on(u"Nexttab1", [this] { documents_->nextTab(); });
-    on(u"Close1", [this] {
+    auto on = [&c](CommandId id, CommandActions::Handler h) { c.setHandler(id, std::move(h)); };
+    on(ids::Newemptytab2, [this] { documents_->createDocumentTab(); });
+    on(ids::Previoustab1, [this] { documents_->previousTab(); });
+    on(ids::Nexttab1, [this] { documents_->nextTab(); });
+    on(ids::Close1, [this] {
         documents_->closeTab([this] {
             return files_->askSave(QStringLiteral("Do you want to save changes before opening another file?")) !=
                    Result::Cancel;
         });
     });
-    on(u"Duplicateintonewtab1", [this] { documents_->duplicateIntoNewTab(); });
+    on(ids::Duplicateintonewtab1, [this] { documents_->duplicateIntoNewTab(); });
 }
 
 bool SDIAppForm::makeRoomForResult(bool clearDocument)

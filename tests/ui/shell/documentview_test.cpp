@@ -2,6 +2,7 @@
 // the tab pop-up, double clicks, hand-overs to a hidden window, the printer.
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
+#include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
@@ -54,7 +55,7 @@ TEST_F(DocumentViewTest, wordWrapAndFont_followEveryTab)
     docs.createDocumentTab();
     ASSERT_EQ(docs.tabs()->tabCount(), 2);
 
-    w->commands().run(u"Wordwrap1"_qs);
+    w->commands().run(ids::Wordwrap1);
     QFont big = docs.editorSettings().font;
     big.setPointSize(14);
     QTimer::singleShot(0, [big] {
@@ -63,7 +64,7 @@ TEST_F(DocumentViewTest, wordWrapAndFont_followEveryTab)
             dialog->accept();
         }
     });
-    w->commands().run(u"Setfont1"_qs);
+    w->commands().run(ids::Setfont1);
 
     for (int tab : {0, 1, 0}) {
         docs.tabs()->setCurrentIndex(tab);
@@ -86,7 +87,7 @@ TEST_F(DocumentViewTest, doubleClickOnEmptyDocument_runsOpen)
 {
     auto w = make({});
     int opened = 0;
-    w->commands().setHandler(u"Open1"_qs, [&opened] { ++opened; });
+    w->commands().setHandler(ids::OpenItem, [&opened] { ++opened; });
     // The control's own double-click notification, as a real double click sends it.
     Q_EMIT w->activeEdit()->SCN_DOUBLECLICK(0, 0, 0);
     EXPECT_EQ(opened, 1);
@@ -109,7 +110,7 @@ TEST_F(DocumentViewTest, tabPopup_actsOnTheClickedTab)
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     w->statusTick(); // a disabled command does not run: two tabs enable Close
-    w->commands().run(u"Close1"_qs);
+    w->commands().run(ids::Close1);
     ASSERT_EQ(docs.tabs()->tabCount(), 1);
     EXPECT_NE(docs.tabs()->editAt(0), first);
 }
@@ -131,7 +132,7 @@ TEST_F(DocumentViewTest, largeDocument_holdsWrapBack_untilTheUserAsks)
     DocumentEdit* e = w->activeEdit();
     auto wrapTicked = [&w] {
         w->statusTick();
-        return w->commands().action(u"Wordwrap1"_qs)->isChecked();
+        return w->commands().action(ids::Wordwrap1)->isChecked();
     };
     w->activeText().setText(u"a short text"_qs);
     EXPECT_TRUE(e->wordWrap());
@@ -143,7 +144,7 @@ TEST_F(DocumentViewTest, largeDocument_holdsWrapBack_untilTheUserAsks)
     EXPECT_FALSE(wrapTicked());
     EXPECT_FALSE(w->statusPanels()[6]->text().isEmpty()) << "the user is told why";
 
-    w->commands().run(u"Wordwrap1"_qs);
+    w->commands().run(ids::Wordwrap1);
     EXPECT_TRUE(e->wordWrap());
     EXPECT_TRUE(wrapTicked());
     EXPECT_TRUE(w->settings().wordWrap);
@@ -158,7 +159,7 @@ TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
             setup->reject();
         }
     });
-    w->commands().run(u"Printersetup1"_qs);
+    w->commands().run(ids::Printersetup1);
     std::optional<QPageLayout::Orientation> printing;
     QTimer::singleShot(0, [&printing] {
         if (auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
@@ -166,7 +167,7 @@ TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
             print->reject();
         }
     });
-    w->commands().run(u"Print1"_qs);
+    w->commands().run(ids::Print1);
     ASSERT_TRUE(printing.has_value());
     EXPECT_EQ(*printing, QPageLayout::Landscape);
 }
