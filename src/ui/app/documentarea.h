@@ -7,6 +7,8 @@
 #include <QStackedWidget>
 #include <functional>
 
+class QMenu;
+
 namespace varnik {
 
 class DocumentEdit;
@@ -69,6 +71,11 @@ public:
     void nextTab();
     void duplicateIntoNewTab();
 
+    // The pop-up menus of the edits (those made later too) and of the tab
+    // bar; a right click on a tab makes it the active one first, since the
+    // menu acts on the active tab.
+    void setPopupMenus(QMenu* editMenu, QMenu* tabMenu);
+
 Q_SIGNALS:
     // The active document changed (tab switch, new tab, mode switch): set the title.
     void activeDocumentChanged();
@@ -78,6 +85,7 @@ Q_SIGNALS:
 
 private:
     void wireEdit(DocumentEdit* edit);
+    void wirePopup(DocumentEdit* edit);
     void setActive(DocumentEdit* edit, DocumentInfo* record);
 
     bool multiDoc_ = false;
@@ -88,6 +96,7 @@ private:
     DocumentInfo* activeRecord_;
     quint32 documentCounter_ = 0;
     EditorSettings editor_;
+    QMenu* editMenu_ = nullptr;
 };
 
 } // namespace varnik

@@ -1,8 +1,8 @@
 #include "ui/calc/formlistgen.h"
 
 #include "core/app/messagesink.h"
+#include "ui/app/busycursor.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -172,17 +172,18 @@ void FormListGen::generate()
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     connect(&progress, &QProgressDialog::canceled, this, &FormListGen::cancelGeneration);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     bool tooLong = false;
-    while (!cancelled_ && generator.generate(list_, kEntriesPerStep)) {
-        if (list_.size() > kMaxListChars) {
-            tooLong = true;
-            break;
+    {
+        BusyCursor busy;
+        while (!cancelled_ && generator.generate(list_, kEntriesPerStep)) {
+            if (list_.size() > kMaxListChars) {
+                tooLong = true;
+                break;
+            }
+            progress.setValue(static_cast<int>(generator.progress() * 1000));
+            emit progressed(generator.progress());
         }
-        progress.setValue(static_cast<int>(generator.progress() * 1000));
-        emit progressed(generator.progress());
     }
-    QApplication::restoreOverrideCursor();
     progress.reset();
     if (tooLong)
         messages_.message(

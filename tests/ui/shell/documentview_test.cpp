@@ -1,7 +1,8 @@
-// What the user sees of the documents: view settings that follow every tab,
-// the tab pop-up, double clicks and hand-overs to a hidden window.
+// What the user sees of the main window: view settings that follow every tab,
+// the tab pop-up, double clicks, hand-overs to a hidden window, the printer.
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
+#include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
@@ -12,10 +13,15 @@
 
 #include <QApplication>
 #include <QFontDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace varnik {
 namespace {
@@ -47,7 +53,7 @@ TEST_F(DocumentViewTest, wordWrapAndFont_followEveryTab)
     docs.createDocumentTab();
     ASSERT_EQ(docs.tabs()->tabCount(), 2);
 
-    w->commands().run(u"Wordwrap1"_qs);
+    w->commands().run(ids::Wordwrap1);
     QFont big = docs.editorSettings().font;
     big.setPointSize(14);
     QTimer::singleShot(0, [big] {
@@ -56,7 +62,7 @@ TEST_F(DocumentViewTest, wordWrapAndFont_followEveryTab)
             dialog->accept();
         }
     });
-    w->commands().run(u"Setfont1"_qs);
+    w->commands().run(ids::Setfont1);
 
     for (int tab : {0, 1, 0}) {
         docs.tabs()->setCurrentIndex(tab);
@@ -79,7 +85,7 @@ TEST_F(DocumentViewTest, doubleClickOnEmptyDocument_runsOpen)
 {
     auto w = make({});
     int opened = 0;
-    w->commands().setHandler(u"Open1"_qs, [&opened] { ++opened; });
+    w->commands().setHandler(ids::OpenItem, [&opened] { ++opened; });
     // The control's own double-click notification, as a real double click sends it.
     Q_EMIT w->activeEdit()->SCN_DOUBLECLICK(0, 0, 0);
     EXPECT_EQ(opened, 1);
@@ -102,7 +108,7 @@ TEST_F(DocumentViewTest, tabPopup_actsOnTheClickedTab)
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     w->statusTick(); // a disabled command does not run: two tabs enable Close
-    w->commands().run(u"Close1"_qs);
+    w->commands().run(ids::Close1);
     ASSERT_EQ(docs.tabs()->tabCount(), 1);
     EXPECT_NE(docs.tabs()->editAt(0), first);
 }
@@ -116,6 +122,28 @@ TEST_F(DocumentViewTest, handOverWhileHiddenInTheTray_showsTheWindow)
     Q_EMIT instance.fileReceived(QStringLiteral(VARNIK_TEST_DATA "/rtf/libreoffice-text.txt"));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->documents().tabs()->tabCount(), 2);
+}
+
+TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
+{
+    auto w = make({});
+    QTimer::singleShot(0, [] {
+        if (auto* setup = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
+            setup->printer()->setPageOrientation(QPageLayout::Landscape);
+            setup->reject();
+        }
+    });
+    w->commands().run(ids::Printersetup1);
+    std::optional<QPageLayout::Orientation> printing;
+    QTimer::singleShot(0, [&printing] {
+        if (auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            printing = print->printer()->pageLayout().orientation();
+            print->reject();
+        }
+    });
+    w->commands().run(ids::Print1);
+    ASSERT_TRUE(printing.has_value());
+    EXPECT_EQ(*printing, QPageLayout::Landscape);
 }
 
 } // namespace
