@@ -1,10 +1,12 @@
 // Hex edit on the main window's document: what goes in, what comes back.
+#include "core/commands/commandids.h"
 #include "core/hexedit/hexdocumentbytes.h"
-#include "ui/hexedit/hexeditcommand.h"
+#include "ui/app/commandactions.h"
 #include "ui/hexedit/hexeditform.h"
 #include "ui/hexedit/hexeditorview.h"
 #include "ui/search/searchwindowtesting.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QTimer>
 
@@ -15,7 +17,7 @@ namespace {
 
 class HexEditCommandTest : public SearchWindowTest {
 protected:
-    // Opens the hex window on the document, lets `work` act in it, then closes it.
+    // Ctrl+Q opens the hex window on the document; `work` acts in it, then it closes.
     void hexEdit(const std::function<void(HexEditForm&, HexEditorView&)>& work)
     {
         bool seen = false;
@@ -27,10 +29,7 @@ protected:
             work(*form, *form->editor());
             form->close();
         });
-        activate();
-        window->statusTick();
-        hexEditCommand({*window, window->settings(), sink, window->documents(),
-                        [this](const QString& text) { window->setStatusText(text); }});
+        press(Qt::Key_Q, Qt::ControlModifier);
         EXPECT_TRUE(seen) << "the hex editor window was shown";
     }
     static void type(HexEditorView& view, const char* keys)
@@ -100,6 +99,7 @@ TEST_F(HexEditCommandTest, invalidUtf8SwitchesToTheLegacyCodePage)
 TEST_F(HexEditCommandTest, anEmptyDocumentOpensAnEmptyBuffer)
 {
     setDocument(QString());
+    EXPECT_TRUE(window->commands().action(ids::Hexedit1)->isEnabled()) << "whenever a document is active";
     hexEdit([](HexEditForm&, HexEditorView& view) {
         EXPECT_EQ(view.model().dataSize(), 0);
         QTest::keyClick(&view, Qt::Key_Insert);
