@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 
@@ -17,8 +18,9 @@ namespace {
 
 class HexEditCommandTest : public SearchWindowTest {
 protected:
-    // Ctrl+Q opens the hex window on the document; `work` acts in it, then it closes.
-    void hexEdit(const std::function<void(HexEditForm&, HexEditorView&)>& work)
+    // Ctrl+Q (or `open`) opens the hex window on the document; `work` acts in it, then it closes.
+    void hexEdit(const std::function<void(HexEditForm&, HexEditorView&)>& work,
+                 const std::function<void()>& open = {})
     {
         bool seen = false;
         QTimer::singleShot(0, window.get(), [&] {
@@ -29,7 +31,10 @@ protected:
             work(*form, *form->editor());
             form->close();
         });
-        press(Qt::Key_Q, Qt::ControlModifier);
+        if (open)
+            open();
+        else
+            press(Qt::Key_Q, Qt::ControlModifier);
         EXPECT_TRUE(seen) << "the hex editor window was shown";
     }
     static void type(HexEditorView& view, const char* keys)
@@ -69,6 +74,19 @@ TEST_F(HexEditCommandTest, anEditModifiesAtOnceAndComesBackAsOneUndoStep)
     EXPECT_TRUE(window->activeRecord().modified);
     text().undo();
     EXPECT_EQ(document(), "AB\r\nC");
+}
+
+TEST_F(HexEditCommandTest, theToolbarButtonOpensItToo)
+{
+    window->settings().toolbarButtons = QStringLiteral("0E");
+    window->applySettings();
+    setDocument(QStringLiteral("x"));
+    auto* button = window->findChild<QToolButton*>(QStringLiteral("tbHex"));
+    ASSERT_NE(button, nullptr);
+    hexEdit([](HexEditForm&, HexEditorView& view) { type(view, "7"); }, [button] { button->click(); });
+    EXPECT_EQ(document(), "x"); // 78 -> 78: the first digit was 7 already
+    hexEdit([](HexEditForm&, HexEditorView& view) { type(view, "4"); }, [button] { button->click(); });
+    EXPECT_EQ(document(), "H");
 }
 
 TEST_F(HexEditCommandTest, zeroBytesAreKept)
