@@ -19,6 +19,7 @@
 #include "ui/platform/launcher.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/platform/systeminfo.h"
+#include "ui/hexedit/hexeditcommand.h"
 #include "ui/search/searchcontroller.h"
 #include "ui/tools/toolscontroller.h"
 
@@ -82,6 +83,10 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
     tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
+    commands_->setHandler(ids::Hexedit1, [this] {
+        hexEditCommand({*this, settings_, *messages_, *documents_,
+                        [this](const QString& text) { setStatusText(text); }});
+    });
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { setTitle(documents_->activeRecord().fileName); });
