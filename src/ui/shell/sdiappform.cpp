@@ -92,6 +92,11 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
             [this] { setTitle(documents_->activeRecord().fileName); });
     connect(documents_, &DocumentArea::urlClicked, this, [](const QString& url) { openUrl(url); });
     documents_->setPopupMenus(editPopup_, tabsPopup_);
+    connect(documents_, &DocumentArea::wrapHeldBackChanged, this, [this](bool heldBack) {
+        setStatusText(heldBack ? QStringLiteral("Word wrap is off for this large document (View, Word wrap turns it on)")
+                               : QString());
+        statusTick();
+    });
     connect(documents_, &DocumentArea::emptyDocumentDoubleClicked, this,
             [this] { commands_->run(ids::OpenItem); });
 
@@ -225,7 +230,7 @@ void SDIAppForm::statusTick()
 
     const CommandStateInputs state = commandState();
     commands_->refreshEnabled(state);
-    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap);
+    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
 
     DocumentInfo& record = documents_->activeRecord();
     record.selStart = static_cast<qint32>(t.selectionStart());
@@ -279,7 +284,7 @@ void SDIAppForm::firstShow()
     statusBar()->setVisible(settings_.statusBar);
     commands_->setChecked(ids::Speedpanel1, settings_.toolbar);
     commands_->setChecked(ids::Statusbar1, settings_.statusBar);
-    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap);
+    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
     tools_->loadFavourites();
     files_->start(args_.value(1));
     startupDone_ = true;
