@@ -15,7 +15,7 @@ constexpr CommandRow kRows[] = {
     {1, Statusbar1, u"&Statusbar", {}, u"Show/hide status bar"},
     {1, Wordwrap1, u"&Word wrap", {}, u"Word wrap on/off"},
     separator(1),
-    {1, Hexedit1, u"&Hex edit", u"Ctrl+Q", u"Switch to hex editor", HasText},
+    {1, Hexedit1, u"&Hex edit", u"Ctrl+Q", u"Switch to hex editor", Always, nullptr, WindowOnly},
     separator(1),
     {1, Setfont1, u"Set &font...", u"F9", u"Set font..."},
     {1, Options1, u"&Options...", u"F10", u"View and set various program options"},
