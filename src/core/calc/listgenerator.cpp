@@ -30,10 +30,17 @@ QString countText(Count n)
 
 } // namespace
 
+std::array<char16_t, 256> codePageCharset(const CodePage& page)
+{
+    std::array<char16_t, 256> set{};
+    for (size_t c = 0; c < set.size(); ++c)
+        set[c] = page.toUnicode(static_cast<unsigned char>(c)).unicode();
+    return set;
+}
+
 void ListGenOptions::useCodePage(const CodePage& page)
 {
-    for (int c = 0; c < 256; ++c)
-        charset[static_cast<size_t>(c)] = page.toUnicode(static_cast<unsigned char>(c)).unicode();
+    charset = codePageCharset(page);
     hasCharset = true;
 }
 

@@ -28,6 +28,9 @@ struct ListGenOptions {
     void useCodePage(const CodePage& page);
 };
 
+// The character of each code 0-255 in a code page, for "ASCII".
+std::array<char16_t, 256> codePageCharset(const CodePage& page);
+
 // The estimate the window announces: the product of the two range lengths
 // divided by the steps, truncating. Zero when either range is empty or a
 // step is not positive.

@@ -2,7 +2,9 @@
 // runs the shared command of the document registry on the active document.
 #include "ui/shell/sdiappform.h"
 
+#include "core/app/codepage.h"
 #include "core/app/documentcommands.h"
+#include "core/calc/listgenerator.h"
 #include "core/text/lineediting.h"
 #include "core/text/selectioncommands.h"
 #include "core/text/splitcolumn.h"
@@ -10,6 +12,7 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/calc/calcwindows.h"
 #include "ui/text/columnsplitunit.h"
 
 #include <QApplication>
@@ -74,6 +77,15 @@ void SDIAppForm::registerTextCommands()
             return;
         WindowEnvironment environment(*this);
         insertDateValue(activeText(), date, environment);
+    });
+    commands_->setHandler(QStringLiteral("Unionverter1"), [this] {
+        runUniConverter(activeText(), WindowEnvironment(*this).decimalSeparator(), this);
+    });
+    commands_->setHandler(QStringLiteral("Advancedlistgenerator1"), [this] {
+        // "ASCII" writes characters of the document's code page, or of the legacy one for UTF-8.
+        const auto& page = activeRecord().encoding.codePage();
+        runListGenerator(activeText(), codePageCharset(page ? *page : *legacyCodePage(settings().codePage)),
+                         this);
     });
     commands_->setHandler(QStringLiteral("HEXvaluecolor1"), [this] {
         const auto preset = colourFromSelection(activeText().selectedText());
