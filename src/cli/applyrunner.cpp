@@ -1,19 +1,19 @@
 #include "cli/applyrunner.h"
 
 #include "cli/applycommand.h"
-#include "core/app/commandtable.h"
+#include "core/app/codepage.h"
 #include "core/app/documentfile.h"
 #include "core/app/error.h"
 #include "core/app/memorysettingsstore.h"
 #include "core/app/messagedialoglayout.h"
 #include "core/app/textcodec.h"
-#include "core/tools/toolcommands.h"
+#include "core/commands/commandtable.h"
 #include "platform/systemenvironment.h"
-#include "core/app/codepage.h"
 
 #include <QFile>
 
 #include <cstdio>
+#include <optional>
 
 namespace varnik::cli {
 
@@ -46,7 +46,8 @@ public:
         const QString answer = options_.fields.value(QStringLiteral("answer")).toLower();
         if (answer == u"no" && (buttons & Buttons::No))
             return Result::No;
-        if (answer == u"cancel" && (buttons & Buttons::Cancel))
+        // Without a Cancel button, cancelling is closing the dialog, which cancels too.
+        if (answer == u"cancel")
             return Result::Cancel;
         if (buttons & Buttons::Yes)
             return Result::Yes;
@@ -82,6 +83,24 @@ private:
     const ApplyOptions& options_;
 };
 
+QString outputName(const ApplyOptions& options)
+{
+    return options.file.isEmpty() ? QStringLiteral("-") : options.file;
+}
+
+// Asks whether text the document's code page cannot hold goes out as UTF-8, as
+// a save would; No or Cancel means nothing is written, which is an error here.
+bool writesAsUtf8(const DocumentEncoding& encoding, const ApplyOptions& options, MessageSink& messages)
+{
+    const QString name = outputName(options);
+    if (messages.message(unencodableQuestion(name, encoding), MessageKind::Confirmation,
+                         Buttons::YesNoCancel) == Result::Yes)
+        return true;
+    messages.message(writeErrorMessage(name, QStringLiteral("Not saved as UTF-8")), MessageKind::Error,
+                     Buttons::OK);
+    return false;
+}
+
 // The document with the command's streamed text at the selection start,
 // written as it is produced; the report shows the caret after it.
 void writeWithInsertion(const PlainTextBuffer& document, DocumentEncoding encoding, const Settings& settings,
@@ -90,8 +109,8 @@ void writeWithInsertion(const PlainTextBuffer& document, DocumentEncoding encodi
     const qsizetype at = document.selectionStart();
     const QString before = document.textRange(0, at), after = document.textRange(at, document.length());
     if (!encodesLosslessly(before + after + insertion.characters, encoding)) {
-        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation,
-                         Buttons::YesNo);
+        if (!writesAsUtf8(encoding, options, messages))
+            return;
         encoding = DocumentEncoding::utf8();
     }
     StreamedDocumentWriter writer(stdout, encoding, lineEndFromSetting(settings.crlf), options.report);
@@ -118,6 +137,50 @@ QByteArray readAllStandardInput()
     if (!in.open(stdin, QIODevice::ReadOnly))
         return {};
     return in.readAll();
+}
+
+// The document as Save writes it. Text its code page cannot hold becomes UTF-8
+// when the question is answered Yes, as a save would; otherwise, and for text
+// no encoding can hold, nothing is written and an error is shown.
+std::optional<QByteArray> encodeOutput(const QString& text, const DocumentEncoding& encoding, LineEnd lineEnd,
+                                       const ApplyOptions& options, MessageSink& messages)
+{
+    const auto failed = [&](const QString& reason) {
+        messages.message(writeErrorMessage(outputName(options), reason), MessageKind::Error, Buttons::OK);
+        return std::nullopt;
+    };
+    try {
+        return encodeDocument(text, encoding, lineEnd);
+    } catch (const Error& e) {
+        if (encoding.isUtf8())
+            return failed(e.message());
+    }
+    if (!writesAsUtf8(encoding, options, messages))
+        return std::nullopt;
+    try {
+        return encodeDocument(text, DocumentEncoding::utf8(), lineEnd);
+    } catch (const Error& e) {
+        return failed(e.message());
+    }
+}
+
+QString fieldErrorText(const QString& command, const FieldError& e)
+{
+    return e.expected.isEmpty() ? QStringLiteral("%1 needs --field %2=VALUE").arg(command, e.field)
+                                : QStringLiteral("--field %1 needs %2").arg(e.field, e.expected);
+}
+
+// Runs the command's table operation, or its headless window form.
+void runCommand(const CommandItem& command, const ApplyHandler* windowForm, ApplyContext& context)
+{
+    if (!command.run) {
+        (*windowForm)(context);
+        return;
+    }
+    CommandContext c{context.document, context.messages,       context.environment, context.encoding,
+                     command.id,       context.options.fields, std::nullopt};
+    command.run(c);
+    context.newDocument = std::move(c.newDocument);
 }
 
 } // namespace
@@ -157,10 +220,11 @@ int runApply(const QStringList& args)
         writeStd(stdout, applyHelpText().toUtf8());
         return 0;
     }
-    const ApplyHandler* handler = findApplyCommand(options.command);
-    if (!handler) {
-        const bool known = CommandTable::standard().find(options.command) != nullptr;
-        if (isWindowOnlyToolCommand(options.command)) {
+    const CommandItem* command = CommandTable::standard().find(options.command);
+    const ApplyHandler* windowForm = findHeadlessWindowCommand(options.command);
+    if (!command || (!command->run && !windowForm)) {
+        const bool known = command != nullptr;
+        if (known && command->windowOnly) {
             err(QStringLiteral("varnik: %1 needs the window; it is not available in the headless mode\n")
                     .arg(options.command));
             return 2;
@@ -200,7 +264,10 @@ int runApply(const QStringList& args)
                          messages, environment,  environment.decimalSeparator(),
                          options,  std::nullopt, std::nullopt};
     try {
-        (*handler)(context);
+        runCommand(*command, windowForm, context);
+    } catch (const FieldError& e) {
+        err(QStringLiteral("varnik: ") + fieldErrorText(options.command, e) + u'\n');
+        return 2;
     } catch (const UsageError& e) {
         err(QStringLiteral("varnik: ") + e.message + u'\n');
         return 2;
@@ -220,15 +287,8 @@ int runApply(const QStringList& args)
     }
 
     const QString out = context.newDocument ? *context.newDocument : document.rawText();
-    try {
-        writeStd(stdout, encodeDocument(out, encoding, lineEndFromSetting(settings.crlf)));
-    } catch (const Error&) {
-        // Text the document's code page cannot hold is written as UTF-8, as a
-        // save would after asking.
-        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation,
-                         Buttons::YesNo);
-        writeStd(stdout, encodeDocument(out, DocumentEncoding::utf8(), lineEndFromSetting(settings.crlf)));
-    }
+    if (const auto bytes = encodeOutput(out, encoding, lineEndFromSetting(settings.crlf), options, messages))
+        writeStd(stdout, *bytes);
     if (options.report)
         err(QStringLiteral("selection %1 %2\n")
                 .arg(document.selectionStart())

@@ -63,13 +63,39 @@ check "too big: exit status" "1" "$?"
 check "too big: message" "Error: Number is too big for conversion!" "$(cat "$tmp/err")"
 "$VARNIK" --apply Splitcolumn1 >/dev/null 2>&1 < /dev/null
 check "missing field is a usage error" "2" "$?"
-# The clipboard and insertion tools need the window.
-for id in Gettextfromselection1 Pastemclip1 Yourfavtxt1 Symbol1; do
+# The clipboard and insertion tools and the hex editor need the window.
+for id in Gettextfromselection1 Pastemclip1 Yourfavtxt1 Symbol1 Hexedit1; do
     printf 'abc' | "$VARNIK" --apply "$id" --select 0:3 >"$tmp/out" 2>"$tmp/err"
     check "$id needs the window: exit" "2" "$?"
     check "$id needs the window: message" \
         "varnik: $id needs the window; it is not available in the headless mode" "$(cat "$tmp/err")"
     check "$id needs the window: no output" "" "$(cat "$tmp/out")"
+done
+
+# Commands keep characters beyond the Basic Multilingual Plane whole, and text
+# a legacy document cannot hold asks before it becomes UTF-8, honouring the answer.
+for args in "Delete1 --caret 1" "Deleteword1 --caret 1" "Reverse1 --select 0:2"; do
+    printf 'a\xf0\x9f\x98\x80b' | "$VARNIK" --apply $args >"$tmp/out" 2>"$tmp/err"
+    echo "$? $(od -An -tx1 "$tmp/out" | tr -d ' ') $(cat "$tmp/err")" > "$tmp/${args%% *}"
+done
+check "delete before an emoji" "0 6162 " "$(cat "$tmp/Delete1")"
+check "delete word on an emoji" "0 6162 " "$(cat "$tmp/Deleteword1")"
+check "reverse a selection ending inside a pair" "0 f09f98806162 " "$(cat "$tmp/Reverse1")"
+for answer in yes no cancel; do
+    printf 'a\xff' | "$VARNIK" --apply Clippboardbeginning1 --clipboard $'\xf0\x9f\x98\x80' \
+        --field answer=$answer >"$tmp/out" 2>"$tmp/err"
+    echo "$? $(od -An -tx1 "$tmp/out" | tr -d ' ') $(grep -c '^Error:' "$tmp/err")" > "$tmp/$answer"
+done
+check "utf-8 retry: yes" "0 f09f988061cb990d0a 0" "$(cat "$tmp/yes")"
+check "utf-8 retry: no" "1  1" "$(cat "$tmp/no")"
+check "utf-8 retry: cancel" "1  1" "$(cat "$tmp/cancel")"
+
+# Case changes keep a legacy document in its code page (µ has no upper case there).
+check "upper case in windows-1250" "$(expect 'A\xb5B')" "$(printf 'a\xb5b' | run Touppercase1)"
+
+for colour in zzz '#12345' '#1234567' ''; do
+    printf 'x' | "$VARNIK" --apply HEXvaluecolor1 --field "color=$colour" >/dev/null 2>&1
+    check "malformed colour '$colour' is a usage error" "2" "$?"
 done
 
 # Imports answer the open dialog with --field file=PATH and insert at the caret;
@@ -83,6 +109,8 @@ check "pascal import replaces nothing at the selection start" \
 printf '\xfe\xff\x01\x05\xd8\x3d\xde\x00' > "$tmp/be.txt"
 check "unicode import, big-endian with a pair" "$(expect '\xc4\x85\xf0\x9f\x98\x80')" \
     "$(run Importunicodefile1 --field file="$tmp/be.txt" < /dev/null)"
+printf 'a\xff' | "$VARNIK" --apply Importunicodefile1 --field file="$tmp/be.txt" --field answer=no >"$tmp/out" 2>/dev/null
+check "streamed import refused as UTF-8: exit status and no output" "1 0" "$? $(wc -c < "$tmp/out")"
 printf 'x' | "$VARNIK" --apply Cstyle1 --field file="$tmp/missing.bin" >"$tmp/out" 2>"$tmp/err"
 check "unreadable import: exit status" "1" "$?"
 check "unreadable import: document unchanged" "x" "$(cat "$tmp/out")"

@@ -26,6 +26,8 @@ public:
     virtual QChar charAt(qsizetype pos) const = 0;
 
     // Selection. The caret stands at selectionStart() + selectionLength().
+    // A selection holds whole characters: a start inside a surrogate pair
+    // moves to the pair's start, an end inside one past the pair.
     virtual qsizetype selectionStart() const = 0;
     virtual qsizetype selectionLength() const = 0;
     virtual void setSelection(qsizetype start, qsizetype length) = 0;
@@ -67,6 +69,19 @@ public:
 
     // Letters, digits and the underscore make words.
     static bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+};
+
+// Opens an undo group for its lifetime, so that every change made meanwhile undoes as one step, also
+// when the changes stop half-way with an exception.
+class UndoGroup {
+public:
+    explicit UndoGroup(TextEdit& edit) : edit_(edit) { edit_.beginUndoGroup(); }
+    ~UndoGroup() { edit_.endUndoGroup(); }
+    UndoGroup(const UndoGroup&) = delete;
+    UndoGroup& operator=(const UndoGroup&) = delete;
+
+private:
+    TextEdit& edit_;
 };
 
 // Line ends of text handed in, made uniform: every CR LF and lone CR becomes LF.

@@ -1,7 +1,6 @@
 #include "core/calc/evaluationcommands.h"
 
 #include "core/app/error.h"
-#include "core/app/textedit.h"
 #include "core/calc/calcexpress.h"
 #include "core/calc/floatfault.h"
 #include "core/calc/floattext.h"
@@ -117,6 +116,25 @@ bool isAsciiLetter(QChar c)
 
 } // namespace
 
+namespace {
+
+// The evaluator's syntax errors carry no text: say what failed and where.
+void setFormulaOrStop(CalcExpress& calc, const QString& formula)
+{
+    try {
+        calc.setFormula(formula);
+    } catch (const Error& e) {
+        if (!e.message().isEmpty())
+            throw;
+        constexpr qsizetype kShown = 60;
+        const QString shown =
+            formula.size() <= kShown ? formula : formula.left(kShown - 3) + QStringLiteral("...");
+        throw Error(QStringLiteral("Syntax error in formula\r\n") + shown);
+    }
+}
+
+} // namespace
+
 QString evaluateExpressions(const QString& selectedText, QChar decimalSeparator)
 {
     CalcExpress calc(decimalSeparator);
@@ -147,7 +165,7 @@ QString evaluateExpressions(const QString& selectedText, QChar decimalSeparator)
         QString formula = line;
         if (const qsizetype eq = formula.indexOf(u'='); eq >= 0)
             formula.remove(eq, 1);
-        calc.setFormula(trimBlanks(formula)); // a syntax error ends the command
+        setFormulaOrStop(calc, trimBlanks(formula)); // a syntax error ends the command
         try {
             const long double v = calc.calc(std::span(values.data(), size_t(count)));
             out.append(formula + QLatin1String(" = ") + formatFloat(v, decimalSeparator));
@@ -218,25 +236,17 @@ QString evaluateQuadraticEquation(const QString& selectedText, QChar decimalSepa
     return joinLines(out);
 }
 
-bool applyEvaluationCommand(TextEdit& edit, EvaluationCommand command, QChar decimalSeparator)
+QString evaluate(EvaluationCommand command, const QString& selected, QChar decimalSeparator)
 {
-    if (edit.selectionLength() == 0)
-        return false;
-    const QString selected = edit.selectedText();
-    QString result;
     switch (command) {
     case EvaluationCommand::Expressions:
-        result = evaluateExpressions(selected, decimalSeparator);
-        break;
+        return evaluateExpressions(selected, decimalSeparator);
     case EvaluationCommand::Equations:
-        result = evaluateEquations(selected, decimalSeparator);
-        break;
+        return evaluateEquations(selected, decimalSeparator);
     case EvaluationCommand::QuadraticEquation:
-        result = evaluateQuadraticEquation(selected, decimalSeparator);
-        break;
+        return evaluateQuadraticEquation(selected, decimalSeparator);
     }
-    edit.replaceSelection(result);
-    return true;
+    return selected;
 }
 
 } // namespace varnik

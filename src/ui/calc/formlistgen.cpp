@@ -1,8 +1,8 @@
 #include "ui/calc/formlistgen.h"
 
 #include "core/app/messagesink.h"
+#include "ui/app/busycursor.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -180,22 +180,23 @@ void FormListGen::generate()
     progress.setAutoReset(false);
     progress.reset(); // no showing by itself
     connect(&progress, &QProgressDialog::canceled, this, &FormListGen::cancelGeneration);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     bool tooLong = false;
-    while (!cancelled_ && generator.generate(list_, kEntriesPerStep)) {
-        if (list_.size() > kMaxListChars) {
-            tooLong = true;
-            break;
+    {
+        BusyCursor busy;
+        while (!cancelled_ && generator.generate(list_, kEntriesPerStep)) {
+            if (list_.size() > kMaxListChars) {
+                tooLong = true;
+                break;
+            }
+            // The window's limit may come long before the last entry.
+            const double share = std::max(generator.progress(), static_cast<double>(list_.size()) /
+                                                                    static_cast<double>(kMaxListChars));
+            progress.show();
+            progress.setValue(static_cast<int>(share * kProgressSteps));
+            emit progressed(share);
+            QCoreApplication::processEvents();
         }
-        // The window's limit may come long before the last entry.
-        const double share = std::max(generator.progress(),
-                                      static_cast<double>(list_.size()) / static_cast<double>(kMaxListChars));
-        progress.show();
-        progress.setValue(static_cast<int>(share * kProgressSteps));
-        emit progressed(share);
-        QCoreApplication::processEvents();
     }
-    QApplication::restoreOverrideCursor();
     progress.reset();
     if (tooLong)
         messages_.message(

@@ -1,14 +1,15 @@
-// The text, number, line, word and evaluation commands in the window: each
-// runs the shared command of the document registry on the active document.
+// The commands with an operation of their own (text, number, line, word and evaluation commands): each
+// runs its table row's operation on the active document; a command with a dialog asks first and hands
+// the answers over as fields. The converter and the list generator are windows of their own.
 #include "ui/shell/sdiappform.h"
 
 #include "core/app/codepage.h"
-#include "core/app/documentcommands.h"
 #include "core/calc/listgenerator.h"
-#include "core/text/lineediting.h"
+#include "core/commands/commandids.h"
+#include "core/commands/commandtable.h"
 #include "core/text/selectioncommands.h"
-#include "core/text/splitcolumn.h"
 #include "platform/systemenvironment.h"
+#include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -35,9 +36,9 @@ public:
     void setBusy(bool busy) override
     {
         if (busy)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            BusyCursor::show();
         else
-            QApplication::restoreOverrideCursor();
+            BusyCursor::hide();
     }
 
 private:
@@ -46,53 +47,58 @@ private:
 
 } // namespace
 
+void SDIAppForm::runDocumentCommand(const CommandItem& command, const CommandFields& fields)
+{
+    WindowEnvironment environment(*this);
+    CommandContext context{activeText(), *messages_, environment, activeRecord().encoding,
+                           command.id,   fields,     std::nullopt};
+    command.run(context);
+    // A command may change what the text does not show (a character table changes the encoding).
+    if (activeText().isModified())
+        activeRecord().modified = true;
+    if (!context.newDocument || !makeRoomForResult(true))
+        return;
+    activeText().setText(*context.newDocument);
+    activeRecord().modified = true;
+}
+
 void SDIAppForm::registerTextCommands()
 {
-    for (const QString& id : documentCommandIds()) {
-        const DocumentCommand* command = findDocumentCommand(id);
-        commands_->setHandler(id, [this, command] {
-            WindowEnvironment environment(*this);
-            DocumentCommandContext context{activeText(), *messages_, environment, environment.decimalSeparator()};
-            (*command)(context);
-        });
-    }
-    commands_->setHandler(QStringLiteral("Splitcolumn1"), [this] {
+    for (const CommandItem& item : CommandTable::standard().allItems())
+        if (item.run && !item.asksFirst)
+            commands_->setHandler(item, [this, &item] { runDocumentCommand(item, {}); });
+
+    const CommandTable& table = CommandTable::standard();
+    commands_->setHandler(ids::Splitcolumn1, [this, &table] {
         ColumnSplitForm form(this);
-        if (form.exec() != QDialog::Accepted)
-            return;
-        const QString source = splitColumnSource(activeText());
-        const QString result = splitColumn(source, form.column(), form.separator());
-        if (documents_->isMultiDoc())
-            documents_->createDocumentTab();
-        else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
-            return;
-        else
-            newDocument();
-        activeText().setText(result);
-        activeRecord().modified = true;
+        if (form.exec() == QDialog::Accepted)
+            runDocumentCommand(table.item(ids::Splitcolumn1),
+                               {{QStringLiteral("column"), QString::number(form.column())},
+                                {QStringLiteral("separator"), form.separator()}});
     });
-    commands_->setHandler(QStringLiteral("Date1"), [this] {
+    commands_->setHandler(ids::Date1, [this, &table] {
         const QDate date = pickDate(this);
-        if (!date.isValid())
-            return;
-        WindowEnvironment environment(*this);
-        insertDateValue(activeText(), date, environment);
+        if (date.isValid())
+            runDocumentCommand(table.item(ids::Date1),
+                               {{QStringLiteral("date"), date.toString(Qt::ISODate)}});
     });
-    commands_->setHandler(QStringLiteral("Unionverter1"), [this] {
+    commands_->setHandler(ids::Unionverter1, [this] {
         runUniConverter(activeText(), WindowEnvironment(*this).decimalSeparator(), this);
     });
-    commands_->setHandler(QStringLiteral("Advancedlistgenerator1"), [this] {
+    commands_->setHandler(ids::Advancedlistgenerator1, [this] {
         // "ASCII" writes characters of the document's code page, or of the legacy one for UTF-8.
         const auto& page = activeRecord().encoding.codePage();
         runListGenerator(activeText(), codePageCharset(page ? *page : *legacyCodePage(settings().codePage)),
                          this);
     });
-    commands_->setHandler(QStringLiteral("HEXvaluecolor1"), [this] {
+    commands_->setHandler(ids::HEXvaluecolor1, [this, &table] {
         const auto preset = colourFromSelection(activeText().selectedText());
         const QColor start = preset ? QColor(preset->red, preset->green, preset->blue) : QColor(Qt::white);
         const QColor chosen = QColorDialog::getColor(start, this);
         if (chosen.isValid())
-            insertColourValue(activeText(), Rgb{chosen.red(), chosen.green(), chosen.blue()});
+            runDocumentCommand(
+                table.item(ids::HEXvaluecolor1),
+                {{QStringLiteral("color"), colourHexText({chosen.red(), chosen.green(), chosen.blue()})}});
     });
 }
 

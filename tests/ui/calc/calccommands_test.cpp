@@ -1,5 +1,6 @@
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
+#include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentedit.h"
@@ -115,7 +116,7 @@ TEST_F(CalcCommandsTest, listGeneratorFromItsButton_andItsMenuItem)
     w->activeText().setSelection(0, 1);
     w->statusTick();
     EXPECT_TRUE(withWindow<FormListGen>(
-        [&] { w->commands().action(QStringLiteral("Advancedlistgenerator1"))->trigger(); },
+        [&] { w->commands().action(ids::Advancedlistgenerator1)->trigger(); },
         [](FormListGen& form) {
             EXPECT_EQ(child<QLineEdit>(form, "EditPattern")->text(), QStringLiteral("x"));
             QTest::mouseClick(child<QPushButton>(form, "close"), Qt::LeftButton);
