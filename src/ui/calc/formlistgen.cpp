@@ -4,6 +4,7 @@
 #include "ui/app/busycursor.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
