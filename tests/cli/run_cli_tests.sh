@@ -145,5 +145,10 @@ check "list in a legacy document" "$(expect 'z\xbf1\r\n\r\n\xff')" \
 "$VARNIK" --apply Advancedlistgenerator1 --field step1=0 >/dev/null 2>&1 < /dev/null
 check "list step out of range is a usage error" "2" "$?"
 
+# A CodePage setting that names no code page is an error, never a silent other code page.
+"$VARNIK" --apply Selectall1 --set CodePage=no-such-page "$tmp/cp1250.txt" >/dev/null 2>"$tmp/err"
+check "unknown code page: exit status" "1" "$?"
+check "unknown code page: message" 'Error: The CodePage setting "no-such-page" names no single-byte code page' "$(cat "$tmp/err")"
+
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]
