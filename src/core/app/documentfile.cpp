@@ -4,6 +4,7 @@
 #include "core/app/filereplacement.h"
 #include "core/app/hugepages.h"
 #include "core/app/rtfreader.h"
+#include "core/app/settings.h"
 #include "core/app/textcodec.h"
 #include "core/app/textedit.h"
 #include "core/app/textstreamdecoder.h"
@@ -285,7 +286,7 @@ QString unencodableQuestion(const QString& name, const DocumentEncoding& encodin
 
 LoadedDocument decodeFileContents(QByteArrayView bytes, const LoadOptions& options)
 {
-    const auto page = options.codePage ? options.codePage : CodePage::windows1250();
+    const auto page = options.codePage ? options.codePage : legacyCodePage(defaultSettings().codePage);
     LoadedDocument doc;
     if (RtfReader::isRtf(bytes)) {
         doc.text = RtfReader::toPlainText(bytes, page);
@@ -333,7 +334,7 @@ DocumentFormat streamDocumentFile(const QString& name, TextReceiver& receiver, c
 
     // A legacy file: count its exact size first so that the receiver can
     // make room once, then decode it from the start.
-    const auto page = options.codePage ? options.codePage : CodePage::windows1250();
+    const auto page = options.codePage ? options.codePage : legacyCodePage(defaultSettings().codePage);
     TextStreamDecoder::LegacySize counter(*page);
     rewind(file, name);
     qint64 read = 0;
