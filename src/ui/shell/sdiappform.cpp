@@ -82,10 +82,9 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerTextCommands();
     files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
-    tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
+    tools_ = new ToolsController(*this);
     commands_->setHandler(ids::Hexedit1, [this] {
-        hexEditCommand({*this, settings_, *messages_, *documents_,
-                        [this](const QString& text) { setStatusText(text); }});
+        hexEditCommand(*this);
     });
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
