@@ -1,20 +1,30 @@
 #!/usr/bin/env bash
-# The hex editor model on a 100 MB buffer (Release build in build-bench):
-# load, single edits, undo and reading every row as painting does, each with
-# its target.
+# The hex editor on 100 MB (Release build in build-bench): the model's load,
+# single edits, undo and reading every row as painting does; then the hex
+# window on the shared 100 MB text: open and paint, Ctrl+End and paint, type a
+# byte at the start in insert mode and paint. Each with its target.
 #
-#   bench/run_hex.sh
+#   bench/run_hex.sh [data-dir]
 #
-# BUILD_DIR names the release build directory.
+# BUILD_DIR names the release build directory, GEN_DATA the data generator
+# (default: the shared gen_data.py), RUNS the window runs (median, default 3).
+# The window runs under xvfb-run when it is installed, else offscreen.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+data=${1:-$root/bench/out/data}
 build=${BUILD_DIR:-$root/build-bench}
+gen=${GEN_DATA:-$root/../shared/bench/gen_data.py}
 out=$root/bench/out
+text=$data/text100.txt
 mkdir -p "$out"
 
+if [ ! -f "$text" ]; then
+    echo "generating $text" >&2
+    python3 "$gen" "$data" >&2
+fi
 cmake -S "$root" -B "$build" -G Ninja -DVARNIK_BENCH=ON -DVARNIK_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-ninja -C "$build" -j2 hexedit_bench >/dev/null
+ninja -C "$build" -j2 hexedit_bench hexwindow_bench >/dev/null
 "$build/bench/hexedit_bench" --benchmark_format=json --benchmark_out="$out/hexedit.json" \
     --benchmark_out_format=json >/dev/null
 
@@ -46,3 +56,11 @@ print(f"memory after load: model {load['model_over_data']:.3f} x data, process g
       f"{load['rss_over_data']:.3f} x data (target 1.2)")
 print(f"memory after the edits: model {runs['BM_InsertAtStart']['model_over_data']:.3f} x data")
 PY
+
+echo
+echo "hex window on $(basename "$text") ($(stat -c %s "$text") bytes):"
+if command -v xvfb-run >/dev/null; then
+    xvfb-run -a "$build/bench/hexwindow_bench" "$text" "${RUNS:-3}"
+else
+    QT_QPA_PLATFORM=offscreen "$build/bench/hexwindow_bench" "$text" "${RUNS:-3}"
+fi

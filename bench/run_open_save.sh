@@ -9,10 +9,9 @@
 # BUILD_DIR the release build directory, RUNS the runs of each command (median).
 # Runs under xvfb-run when it is installed, else on the offscreen platform.
 #
-# The window is measured with two environment variables the program reads at
-# start-up: VARNIK_BENCH_EXIT_AFTER_PAINT=1 ends it right after the first paint
-# of the document named on the command line, and VARNIK_BENCH_SAVE_TO=PATH
-# saves the document there (as Save as) before it ends.
+# The window is measured through window_open_save_bench, which starts the main
+# window as the program does with the file, ends right after the first paint of
+# the opened document and, with --save-to PATH, saves it there (as Save as) first.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -31,7 +30,7 @@ fi
 command -v vim >/dev/null || { echo "vim is needed (package vim)" >&2; exit 1; }
 
 cmake -S "$root" -B "$build" -G Ninja -DVARNIK_BENCH=ON -DVARNIK_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-ninja -C "$build" -j2 varnik bare_scintilla_bench >/dev/null
+ninja -C "$build" -j2 varnik bare_scintilla_bench window_open_save_bench >/dev/null
 
 # Settings, recent files and sockets of these runs stay in a directory of their own.
 home=$(mktemp -d)
@@ -52,6 +51,7 @@ import os, re, statistics, subprocess, sys
 text, build, out, runs, display = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), sys.argv[5]
 varnik = os.path.join(build, "src", "varnik")
 bare = os.path.join(build, "bench", "bare_scintilla_bench")
+window = os.path.join(build, "bench", "window_open_save_bench")
 saved = os.path.join(out, "varnik-saved.txt")
 headless = os.path.join(out, "varnik-apply.txt")
 
@@ -69,7 +69,6 @@ def measure(argv, env=None, stdout=subprocess.DEVNULL):
         peaks.append(int(rss.group(1)) / 1024)
     return statistics.median(walls), statistics.median(peaks)
 
-bench = {"VARNIK_BENCH_EXIT_AFTER_PAINT": "1"}
 # The default settings wrap long lines (WordWrap=1); a second settings
 # directory measures the editor without wrapping.
 nowrap = os.path.join(os.environ["XDG_CONFIG_HOME"] + "-nowrap")
@@ -79,9 +78,9 @@ with open(os.path.join(nowrap, "Varnik", "Varnik.conf"), "w") as f:
 rows = [
     ("vim -u NONE -n -es +q F", measure(["vim", "-u", "NONE", "-n", "-es", "+q", text])),
     ("bare QScintilla SCI_SETTEXT + paint", measure([bare, text])),
-    ("varnik: open until painted", measure([varnik, text, "-n"], bench)),
-    ("varnik: the same, WordWrap=0", measure([varnik, text, "-n"], {**bench, "XDG_CONFIG_HOME": nowrap})),
-    ("varnik: open, paint, save as", measure([varnik, text, "-n"], {**bench, "VARNIK_BENCH_SAVE_TO": saved})),
+    ("varnik: open until painted", measure([window, text])),
+    ("varnik: the same, WordWrap=0", measure([window, text], {"XDG_CONFIG_HOME": nowrap})),
+    ("varnik: open, paint, save as", measure([window, text, "--save-to", saved])),
     ("varnik --apply Selectall1 F > out", measure([varnik, "--apply", "Selectall1", text],
                                                   stdout=lambda: open(headless, "wb"))),
 ]

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "cli/applyoptions.h"
+#include "cli/streamedinsertion.h"
 #include "core/app/documentencoding.h"
 #include "core/app/messagesink.h"
 #include "core/app/plaintextbuffer.h"
 #include "core/app/settings.h"
-#include "cli/applyoptions.h"
 #include "core/text/engineenvironment.h"
 
 #include <QString>
@@ -25,6 +26,9 @@ struct ApplyContext {
     // A command that opens a new document (Split column) puts its text here;
     // that document is then the output.
     std::optional<QString> newDocument;
+    // A command whose text may outgrow memory puts it here instead of into the
+    // document; it goes in at the selection start.
+    std::optional<StreamedInsertion> streamedInsertion;
 
     // A dialog answer given with --field, or throws a usage error naming it.
     QString field(const QString& name) const;

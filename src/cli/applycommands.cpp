@@ -2,6 +2,8 @@
 // its menu item; the answers of a command's dialog come from --field.
 #include "cli/applycommand.h"
 
+#include "cli/calcwindowcommands.h"
+
 #include "core/app/documentcommands.h"
 #include "core/text/cnvtable.h"
 #include "core/text/cnvtablecommand.h"
@@ -13,6 +15,7 @@
 
 #include <QDate>
 #include <QMap>
+#include <QRegularExpression>
 
 namespace varnik::cli {
 
@@ -36,11 +39,16 @@ QMap<QString, ApplyHandler> buildDialogCommands()
         insertDateValue(ctx.document, date, ctx.environment);
     });
     c.insert(QStringLiteral("HEXvaluecolor1"), [](ApplyContext& ctx) {
-        const auto colour = colourFromSelection(ctx.field(QStringLiteral("color")));
+        // A dialog answer is exact: six hexadecimal digits, where a selection may be anything.
+        static const QRegularExpression rgb(QStringLiteral("^(#|\\$|0x)?[0-9A-Fa-f]{6}$"));
+        const QString field = ctx.field(QStringLiteral("color"));
+        const auto colour = rgb.match(field).hasMatch() ? colourFromSelection(field) : std::nullopt;
         if (!colour)
             throw UsageError{QStringLiteral("--field color needs #RRGGBB")};
         insertColourValue(ctx.document, *colour);
     });
+    c.insert(QStringLiteral("Unionverter1"), applyUniConverter);
+    c.insert(QStringLiteral("Advancedlistgenerator1"), applyListGenerator);
     // The open dialog's answer is --field file=PATH.
     for (const ImportCommand& command : importCommands())
         c.insert(command.id.toString(), [kind = command.kind](ApplyContext& ctx) {

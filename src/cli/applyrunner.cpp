@@ -14,6 +14,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <optional>
 
 namespace varnik::cli {
 
@@ -46,7 +47,8 @@ public:
         const QString answer = options_.fields.value(QStringLiteral("answer")).toLower();
         if (answer == u"no" && (buttons & Buttons::No))
             return Result::No;
-        if (answer == u"cancel" && (buttons & Buttons::Cancel))
+        // Without a Cancel button, cancelling is closing the dialog, which cancels too.
+        if (answer == u"cancel")
             return Result::Cancel;
         if (buttons & Buttons::Yes)
             return Result::Yes;
@@ -82,12 +84,82 @@ private:
     const ApplyOptions& options_;
 };
 
+QString outputName(const ApplyOptions& options)
+{
+    return options.file.isEmpty() ? QStringLiteral("-") : options.file;
+}
+
+// Asks whether text the document's code page cannot hold goes out as UTF-8, as
+// a save would; No or Cancel means nothing is written, which is an error here.
+bool writesAsUtf8(const DocumentEncoding& encoding, const ApplyOptions& options, MessageSink& messages)
+{
+    const QString name = outputName(options);
+    if (messages.message(unencodableQuestion(name, encoding), MessageKind::Confirmation, Buttons::YesNoCancel) ==
+        Result::Yes)
+        return true;
+    messages.message(writeErrorMessage(name, QStringLiteral("Not saved as UTF-8")), MessageKind::Error,
+                     Buttons::OK);
+    return false;
+}
+
+// The document with the command's streamed text at the selection start,
+// written as it is produced; the report shows the caret after it.
+void writeWithInsertion(const PlainTextBuffer& document, DocumentEncoding encoding, const Settings& settings,
+                        StreamedInsertion& insertion, MessageSink& messages, const ApplyOptions& options)
+{
+    const qsizetype at = document.selectionStart();
+    const QString before = document.textRange(0, at), after = document.textRange(at, document.length());
+    if (!encodesLosslessly(before + after + insertion.characters, encoding)) {
+        if (!writesAsUtf8(encoding, options, messages))
+            return;
+        encoding = DocumentEncoding::utf8();
+    }
+    StreamedDocumentWriter writer(stdout, encoding, lineEndFromSetting(settings.crlf));
+    writer.write(before);
+    QString piece;
+    for (bool more = true; more;) {
+        piece.resize(0);
+        more = insertion.next(piece);
+        writer.write(piece);
+    }
+    const qsizetype caret = writer.positions();
+    writer.write(after);
+    writer.finish();
+    if (options.report)
+        err(QStringLiteral("selection %1 0\n").arg(caret));
+}
+
 QByteArray readAllStandardInput()
 {
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
         return {};
     return in.readAll();
+}
+
+// The document as Save writes it. Text its code page cannot hold becomes UTF-8
+// when the question is answered Yes, as a save would; otherwise, and for text
+// no encoding can hold, nothing is written and an error is shown.
+std::optional<QByteArray> encodeOutput(const QString& text, const DocumentEncoding& encoding, LineEnd lineEnd,
+                                       const ApplyOptions& options, MessageSink& messages)
+{
+    const auto failed = [&](const QString& reason) {
+        messages.message(writeErrorMessage(outputName(options), reason), MessageKind::Error, Buttons::OK);
+        return std::nullopt;
+    };
+    try {
+        return encodeDocument(text, encoding, lineEnd);
+    } catch (const Error& e) {
+        if (encoding.isUtf8())
+            return failed(e.message());
+    }
+    if (!writesAsUtf8(encoding, options, messages))
+        return std::nullopt;
+    try {
+        return encodeDocument(text, DocumentEncoding::utf8(), lineEnd);
+    } catch (const Error& e) {
+        return failed(e.message());
+    }
 }
 
 } // namespace
@@ -136,7 +208,8 @@ int runApply(const QStringList& args)
             return 2;
         }
         err(QStringLiteral("varnik: %1 is %2 in the headless mode\n")
-                .arg(options.command, known ? QStringLiteral("not available") : QStringLiteral("not a command")));
+                .arg(options.command,
+                     known ? QStringLiteral("not available") : QStringLiteral("not a command")));
         return 2;
     }
 
@@ -165,8 +238,9 @@ int runApply(const QStringList& args)
     DocumentEncoding encoding = loaded.encoding;
     StderrMessageSink messages(options);
     CliEnvironment environment(settings, encoding, options);
-    ApplyContext context{document,    encoding,          settings, messages, environment,
-                         environment.decimalSeparator(), options,  std::nullopt};
+    ApplyContext context{document, encoding,     settings,
+                         messages, environment,  environment.decimalSeparator(),
+                         options,  std::nullopt, std::nullopt};
     try {
         (*handler)(context);
     } catch (const UsageError& e) {
@@ -178,17 +252,22 @@ int runApply(const QStringList& args)
         messages.errorBox(QString::fromLocal8Bit(e.what()));
     }
 
-    const QString out = context.newDocument ? *context.newDocument : document.rawText();
-    try {
-        writeStd(stdout, encodeDocument(out, encoding, lineEndFromSetting(settings.crlf)));
-    } catch (const Error&) {
-        // Text the document's code page cannot hold is written as UTF-8, as a
-        // save would after asking.
-        messages.message(unencodableQuestion(options.file, encoding), MessageKind::Confirmation, Buttons::YesNo);
-        writeStd(stdout, encodeDocument(out, DocumentEncoding::utf8(), lineEndFromSetting(settings.crlf)));
+    if (context.streamedInsertion) {
+        try {
+            writeWithInsertion(document, encoding, settings, *context.streamedInsertion, messages, options);
+        } catch (const Error& e) {
+            messages.errorBox(e.message());
+        }
+        return messages.failed ? 1 : 0;
     }
+
+    const QString out = context.newDocument ? *context.newDocument : document.rawText();
+    if (const auto bytes = encodeOutput(out, encoding, lineEndFromSetting(settings.crlf), options, messages))
+        writeStd(stdout, *bytes);
     if (options.report)
-        err(QStringLiteral("selection %1 %2\n").arg(document.selectionStart()).arg(document.selectionLength()));
+        err(QStringLiteral("selection %1 %2\n")
+                .arg(document.selectionStart())
+                .arg(document.selectionLength()));
     return messages.failed ? 1 : 0;
 }
 

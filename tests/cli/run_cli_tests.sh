@@ -35,6 +35,10 @@ check "CRLF=1 from stdin" "$(printf 'a\nb\nc' | od -An -tx1)" \
 check "report" "selection 0 3" "$(printf 'abc' | "$VARNIK" --apply Selectall1 --report 2>&1 >/dev/null)"
 "$VARNIK" --apply NoSuchCommand "$tmp/bom.txt" >/dev/null 2>&1
 check "unknown command exit" "2" "$?"
+printf 'AB' | "$VARNIK" --apply Hexedit1 >"$tmp/out" 2>"$tmp/err"
+check "window-only command exit" "2" "$?"
+check "window-only command message" "varnik: Hexedit1 is not available in the headless mode" "$(cat "$tmp/err")"
+check "window-only command writes nothing" "" "$(cat "$tmp/out")"
 "$VARNIK" --apply Selectall1 "$tmp/missing.txt" >/dev/null 2>"$tmp/err"
 check "missing file exit" "1" "$?"
 check "missing file message" "Error: Error reading file" "$(head -1 "$tmp/err")"
@@ -72,6 +76,32 @@ for id in Gettextfromselection1 Pastemclip1 Yourfavtxt1 Symbol1; do
     check "$id needs the window: no output" "" "$(cat "$tmp/out")"
 done
 
+# Commands keep characters beyond the Basic Multilingual Plane whole, and text
+# a legacy document cannot hold asks before it becomes UTF-8, honouring the answer.
+for args in "Delete1 --caret 1" "Deleteword1 --caret 1" "Reverse1 --select 0:2"; do
+    printf 'a\xf0\x9f\x98\x80b' | "$VARNIK" --apply $args >"$tmp/out" 2>"$tmp/err"
+    echo "$? $(od -An -tx1 "$tmp/out" | tr -d ' ') $(cat "$tmp/err")" > "$tmp/${args%% *}"
+done
+check "delete before an emoji" "0 6162 " "$(cat "$tmp/Delete1")"
+check "delete word on an emoji" "0 6162 " "$(cat "$tmp/Deleteword1")"
+check "reverse a selection ending inside a pair" "0 f09f98806162 " "$(cat "$tmp/Reverse1")"
+for answer in yes no cancel; do
+    printf 'a\xff' | "$VARNIK" --apply Clippboardbeginning1 --clipboard $'\xf0\x9f\x98\x80' \
+        --field answer=$answer >"$tmp/out" 2>"$tmp/err"
+    echo "$? $(od -An -tx1 "$tmp/out" | tr -d ' ') $(grep -c '^Error:' "$tmp/err")" > "$tmp/$answer"
+done
+check "utf-8 retry: yes" "0 f09f988061cb990d0a 0" "$(cat "$tmp/yes")"
+check "utf-8 retry: no" "1  1" "$(cat "$tmp/no")"
+check "utf-8 retry: cancel" "1  1" "$(cat "$tmp/cancel")"
+
+# Case changes keep a legacy document in its code page (µ has no upper case there).
+check "upper case in windows-1250" "$(expect 'A\xb5B')" "$(printf 'a\xb5b' | run Touppercase1)"
+
+for colour in zzz '#12345' '#1234567' ''; do
+    printf 'x' | "$VARNIK" --apply HEXvaluecolor1 --field "color=$colour" >/dev/null 2>&1
+    check "malformed colour '$colour' is a usage error" "2" "$?"
+done
+
 # Imports answer the open dialog with --field file=PATH and insert at the caret;
 # the character tables lie beside the executable.
 printf 'MZ\x90\x00hi' > "$tmp/small.bin"
@@ -83,6 +113,8 @@ check "pascal import replaces nothing at the selection start" \
 printf '\xfe\xff\x01\x05\xd8\x3d\xde\x00' > "$tmp/be.txt"
 check "unicode import, big-endian with a pair" "$(expect '\xc4\x85\xf0\x9f\x98\x80')" \
     "$(run Importunicodefile1 --field file="$tmp/be.txt" < /dev/null)"
+printf 'a\xff' | "$VARNIK" --apply Importunicodefile1 --field file="$tmp/be.txt" --field answer=no >"$tmp/out" 2>/dev/null
+check "streamed import refused as UTF-8: exit status and no output" "1 0" "$? $(wc -c < "$tmp/out")"
 printf 'x' | "$VARNIK" --apply Cstyle1 --field file="$tmp/missing.bin" >"$tmp/out" 2>"$tmp/err"
 check "unreadable import: exit status" "1" "$?"
 check "unreadable import: document unchanged" "x" "$(cat "$tmp/out")"
@@ -92,6 +124,26 @@ check "CP-1250 to ISO-8859-2 in a legacy document" "$(printf 'z\xb1b\r\n' | od -
     "$(printf 'z\xb9b\n' | "$VARNIK" --apply CP1250toISO885921 | od -An -tx1)"
 check "CP-1250 to ISO-8859-2 in UTF-8 saves ISO-8859-2" "$(printf '\xbf\xf3\xb3\xe6' | od -An -tx1)" \
     "$(printf '\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87' | "$VARNIK" --apply CP1250toISO885921 | od -An -tx1)"
+
+# The converter and the list generator insert what their "Use" inserts, at the selection start.
+check "converter line" "$(expect '5 km * 1000 = 5000000.000 m\r\nx')" \
+    "$(printf 'x' | LC_ALL=C run Unionverter1 --select 0:1 --field mode=Length --field from=km --field to=m --field prefix=k --field input=5)"
+check "converter bases from the selection" "$(expect 'FF as X*16^N = 255 as X*10^N\r\nff')" \
+    "$(printf 'ff' | run Unionverter1 --select 0:2 --field page=bases)"
+"$VARNIK" --apply Unionverter1 --field page=bases --field input=G --field from=16 >"$tmp/out" 2>"$tmp/err" < <(printf 'doc')
+check "converter error: exit status" "1" "$?"
+check "converter error: message" "Error: Invalid value for given system!" "$(cat "$tmp/err")"
+check "converter error: document unchanged" "doc" "$(cat "$tmp/out")"
+check "list with widths" "$(expect 'p01-7\np02-7\n\nab')" \
+    "$(printf 'ab' | run Advancedlistgenerator1 --set CRLF=1 --field pattern=p%1-%2 --field first1=1 --field last1=2 \
+        --field first2=7 --field last2=7 --field width1=2)"
+check "list in hex" "$(expect 'FF\r\n100\r\n\r\n')" \
+    "$(printf '' | run Advancedlistgenerator1 --field pattern=%1 --field hex=1 --field first1=ff --field last1=100)"
+check "list streams: four billion entries begin at once" "$(expect 'x-2147483648\r\nx-2147483647\r\n')" \
+    "$("$VARNIK" --apply Advancedlistgenerator1 --field pattern=x%1 --field first1=-2147483648 --field last1=2147483647 \
+        < /dev/null 2>/dev/null | head -c 28 | od -An -c | tr -s ' ' | tr -d '\n')"
+"$VARNIK" --apply Advancedlistgenerator1 --field step1=0 >/dev/null 2>&1 < /dev/null
+check "list step out of range is a usage error" "2" "$?"
 
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]

@@ -76,6 +76,32 @@ TEST_P(TextEditContract, selection_isClampedToTheDocument)
     EXPECT_EQ(e->selectedText(), u"abc"_qs);
 }
 
+TEST_P(TextEditContract, selection_insideASurrogatePair_coversTheWholeCharacter)
+{
+    // "a", emoji at 1-2, "b" at 3, emoji at 4-5
+    auto e = make(u"a"_qs + kEmoji + u"b"_qs + kEmoji);
+    struct Row {
+        const char* name;
+        qsizetype start, length;
+        qsizetype wantStart, wantLength;
+    };
+    const Row rows[] = {
+        {"endInsidePair_movesPastIt", 1, 1, 1, 2},
+        {"startInsidePair_movesToItsStart", 2, 2, 1, 3},
+        {"caretInsidePair_movesToItsStart", 2, 0, 1, 0},
+        {"bothInsidePairs", 2, 3, 1, 5},
+        {"wholePairs_unchanged", 1, 3, 1, 3},
+    };
+    for (const Row& r : rows) {
+        e->setSelection(r.start, r.length);
+        EXPECT_EQ(e->selectionStart(), r.wantStart) << r.name;
+        EXPECT_EQ(e->selectionLength(), r.wantLength) << r.name;
+    }
+    e->setSelection(4, 1);
+    e->replaceSelection(u"c"_qs);
+    EXPECT_EQ(e->text(), u"a"_qs + kEmoji + u"bc"_qs);
+}
+
 TEST_P(TextEditContract, replaceSelection_isOneUndoStep_andRedoable)
 {
     auto e = make(u"one\r\ntwo\r\nthree"_qs);

@@ -18,4 +18,10 @@ int askSave(const QString& question, bool modified, bool warnings, MessageSink& 
     return answer == Result::No ? Result::No : Result::Cancel;
 }
 
+bool mayDropChanges(const QString& question, bool modified, bool warnings, MessageSink& sink)
+{
+    return !modified || !warnings ||
+           sink.message(question, MessageKind::Confirmation, Buttons::YesNo) == Result::Yes;
+}
+
 } // namespace varnik

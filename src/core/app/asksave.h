@@ -17,4 +17,9 @@ namespace varnik {
 int askSave(const QString& question, bool modified, bool warnings, MessageSink& sink,
             const std::function<bool()>& save);
 
+// Whether a step that drops the active document's changes (New, Reload, a
+// dropped file) may go on: yes without asking when nothing changed or
+// warnings are off; otherwise `question` (a confirmation with Yes and No).
+bool mayDropChanges(const QString& question, bool modified, bool warnings, MessageSink& sink);
+
 } // namespace varnik

@@ -1,8 +1,30 @@
 #include "core/app/bugreport.h"
 
+#include "core/app/settingvalues.h"
+
 #include <QStringList>
+#include <QUuid>
 
 namespace varnik {
+
+qint64 memTotalKb(QByteArrayView meminfo)
+{
+    for (QByteArrayView line : QByteArray::fromRawData(meminfo.data(), meminfo.size()).split('\n'))
+        if (line.startsWith("MemTotal:"))
+            return line.sliced(9).trimmed().toByteArray().split(' ').value(0).toLongLong();
+    return 0;
+}
+
+QString bugReportId(SettingsStore& store)
+{
+    const QString name = QStringLiteral("ReportID");
+    const QString kept = readSetting(store, name).value_or(QString()).trimmed();
+    if (!QUuid::fromString(kept).isNull())
+        return kept;
+    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    writeSetting(store, name, id);
+    return id;
+}
 
 QString groupThousands(qint64 value)
 {

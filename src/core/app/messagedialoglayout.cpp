@@ -1,5 +1,7 @@
 #include "core/app/messagedialoglayout.h"
 
+#include <algorithm>
+
 namespace varnik {
 
 namespace {
@@ -46,6 +48,28 @@ std::vector<MessageButton> messageDialogButtons(int buttons, int dialogWidth)
         x += kMessageButtonPitch;
     }
     return shown;
+}
+
+MessageDialogGeometry messageDialogGeometry(int textWidth, const std::function<int(int)>& heightAt,
+                                            QSize screen)
+{
+    constexpr int boxWidth = 265, boxHeight = 81;
+    // Room around the text box in the fixed layout: 80 across, 72 down.
+    constexpr int sides = kMessageDialogWidth - boxWidth, rest = kMessageDialogHeight - boxHeight;
+    // Keep clear of the window frame and the desktop's panels.
+    constexpr int margin = 64;
+    const int widest = std::max(boxWidth, screen.width() - sides - margin);
+    const int tallest = std::max(boxHeight, screen.height() - rest - margin);
+    MessageDialogGeometry g;
+    const int w = std::clamp(textWidth, boxWidth, widest);
+    const int needed = heightAt(w);
+    const int h = std::clamp(needed, boxHeight, tallest);
+    g.scrolls = needed > h;
+    g.size = QSize(w + sides, h + rest);
+    g.frame = QRect(8, 8, w + sides - 16, h + 16);
+    g.textBox = QRect(56, 8, w, h);
+    g.buttonsY = h + 33;
+    return g;
 }
 
 } // namespace varnik

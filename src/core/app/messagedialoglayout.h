@@ -2,7 +2,9 @@
 
 #include "core/app/messagesink.h"
 
+#include <QRect>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace varnik {
@@ -28,6 +30,21 @@ QString messageDialogCaption(int kind);
 // The shown buttons in bit order (Yes, No, OK, Cancel, Abort, Repeat, Ignore, All),
 // the first at (W - 83 n + 8) / 2 and each next one 83 further right.
 std::vector<MessageButton> messageDialogButtons(int buttons, int dialogWidth = kMessageDialogWidth);
+
+// Where the parts of the dialog stand. The text box is 265 by 81 at least and
+// grows to the text's widest line and to its height at that width, as far as
+// the screen allows; beyond that the box scrolls.
+struct MessageDialogGeometry {
+    QSize size;       // the dialog's client area
+    QRect frame;      // the framed panel
+    QRect textBox;    // the message, inside the panel
+    int buttonsY = 0; // top of the button row
+    bool scrolls = false;
+};
+// `textWidth`: the text's widest line; `heightAt(w)`: its height wrapped at w;
+// `screen`: the room the screen offers.
+MessageDialogGeometry messageDialogGeometry(int textWidth, const std::function<int(int)>& heightAt,
+                                            QSize screen);
 
 // The kind word used for messages in the headless mode ("Error: ...").
 QString messageKindWord(int kind);

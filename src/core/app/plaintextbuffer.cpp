@@ -36,8 +36,19 @@ void PlainTextBuffer::setSelection(qsizetype start, qsizetype length)
 {
     const qsizetype n = text_.size();
     start = std::clamp<qsizetype>(start, 0, n);
+    qsizetype end = start + std::clamp<qsizetype>(length, 0, n - start);
+    // A selection never splits a character: its ends leave a surrogate pair.
+    auto insidePair = [this, n](qsizetype pos) {
+        return pos > 0 && pos < n && text_[pos].isLowSurrogate() && text_[pos - 1].isHighSurrogate();
+    };
+    if (insidePair(start))
+        --start;
+    if (length <= 0)
+        end = start;
+    else if (insidePair(end))
+        ++end;
     selStart_ = start;
-    selLength_ = std::clamp<qsizetype>(length, 0, n - start);
+    selLength_ = std::max<qsizetype>(end, start) - start;
 }
 
 void PlainTextBuffer::replaceSelection(const QString& text)

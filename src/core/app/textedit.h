@@ -26,6 +26,8 @@ public:
     virtual QChar charAt(qsizetype pos) const = 0;
 
     // Selection. The caret stands at selectionStart() + selectionLength().
+    // A selection holds whole characters: a start inside a surrogate pair
+    // moves to the pair's start, an end inside one past the pair.
     virtual qsizetype selectionStart() const = 0;
     virtual qsizetype selectionLength() const = 0;
     virtual void setSelection(qsizetype start, qsizetype length) = 0;

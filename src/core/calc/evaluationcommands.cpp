@@ -117,6 +117,25 @@ bool isAsciiLetter(QChar c)
 
 } // namespace
 
+namespace {
+
+// The evaluator's syntax errors carry no text: say what failed and where.
+void setFormulaOrStop(CalcExpress& calc, const QString& formula)
+{
+    try {
+        calc.setFormula(formula);
+    } catch (const Error& e) {
+        if (!e.message().isEmpty())
+            throw;
+        constexpr qsizetype kShown = 60;
+        const QString shown =
+            formula.size() <= kShown ? formula : formula.left(kShown - 3) + QStringLiteral("...");
+        throw Error(QStringLiteral("Syntax error in formula\r\n") + shown);
+    }
+}
+
+} // namespace
+
 QString evaluateExpressions(const QString& selectedText, QChar decimalSeparator)
 {
     CalcExpress calc(decimalSeparator);
@@ -147,7 +166,7 @@ QString evaluateExpressions(const QString& selectedText, QChar decimalSeparator)
         QString formula = line;
         if (const qsizetype eq = formula.indexOf(u'='); eq >= 0)
             formula.remove(eq, 1);
-        calc.setFormula(trimBlanks(formula)); // a syntax error ends the command
+        setFormulaOrStop(calc, trimBlanks(formula)); // a syntax error ends the command
         try {
             const long double v = calc.calc(std::span(values.data(), size_t(count)));
             out.append(formula + QLatin1String(" = ") + formatFloat(v, decimalSeparator));

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace varnik {
@@ -92,6 +94,18 @@ long long decimalMagnitude(const std::string& s)
     return mag;
 }
 
+// from_chars reports a subnormal result as out of range without its value;
+// the C library's conversion gives it, read in the "C" locale.
+long double underflowedValue(const std::string& s)
+{
+#ifdef __GLIBC__
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    if (c)
+        return strtold_l(s.c_str(), nullptr, c);
+#endif
+    return s.starts_with('-') ? -0.0L : 0.0L;
+}
+
 } // namespace
 
 bool tryParseFloat(const QString& text, long double& value, QChar decimalSeparator)
@@ -142,10 +156,11 @@ bool tryParseFloat(const QString& text, long double& value, QChar decimalSeparat
     long double v = 0;
     const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
-        // Too small underflows to zero silently; too large is not a value we can hold.
+        // Too small underflows silently (to a subnormal value, or zero); too
+        // large is not a value we can hold.
         if (decimalMagnitude(s) >= 0)
             return false;
-        value = 0;
+        value = underflowedValue(s);
         return true;
     } else if (res.ec != std::errc() || res.ptr != s.data() + s.size()) {
         return false;

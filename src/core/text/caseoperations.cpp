@@ -1,5 +1,7 @@
 #include "core/text/caseoperations.h"
 
+#include "core/text/textencoding.h"
+
 namespace varnik {
 
 namespace {
@@ -20,8 +22,10 @@ char32_t mapCase(char32_t c, CaseMode mode)
     return lower == c ? QChar::toUpper(c) : lower;
 }
 
-// `dst` may be `src`: each position is read before it is written.
-template <CaseMode mode> void mapUnits(const char16_t* src, char16_t* dst, qsizetype n)
+// `dst` may be `src`: each position is read before it is written. With a
+// code page (`within`), a character whose partner it cannot hold stays.
+template <CaseMode mode>
+void mapUnits(const char16_t* src, char16_t* dst, qsizetype n, const TextEncoding* within)
 {
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = src[i];
@@ -51,21 +55,23 @@ template <CaseMode mode> void mapUnits(const char16_t* src, char16_t* dst, qsize
             continue;
         }
         const char32_t m = mapCase(c, mode);
-        dst[i] = QChar::requiresSurrogates(m) ? c : static_cast<char16_t>(m);
+        const bool fits = !QChar::requiresSurrogates(m) &&
+                          (!within || m == c || within->byteForChar(QChar(static_cast<char16_t>(m))) >= 0);
+        dst[i] = fits ? static_cast<char16_t>(m) : c;
     }
 }
 
 template <CaseMode mode> QString mapText(QStringView text)
 {
     QString out(text.size(), Qt::Uninitialized);
-    mapUnits<mode>(text.utf16(), reinterpret_cast<char16_t*>(out.data()), text.size());
+    mapUnits<mode>(text.utf16(), reinterpret_cast<char16_t*>(out.data()), text.size(), nullptr);
     return out;
 }
 
-template <CaseMode mode> void mapInPlace(QString& text)
+template <CaseMode mode> void mapInPlace(QString& text, const TextEncoding& encoding)
 {
     char16_t* d = reinterpret_cast<char16_t*>(text.data());
-    mapUnits<mode>(d, d, text.size());
+    mapUnits<mode>(d, d, text.size(), encoding.isUtf8() ? nullptr : &encoding);
 }
 
 } // namespace
@@ -82,17 +88,17 @@ QString invertCase(QStringView text)
 {
     return mapText<CaseMode::Invert>(text);
 }
-void toUpperCaseInPlace(QString& text)
+void toUpperCaseInPlace(QString& text, const TextEncoding& encoding)
 {
-    mapInPlace<CaseMode::Upper>(text);
+    mapInPlace<CaseMode::Upper>(text, encoding);
 }
-void toLowerCaseInPlace(QString& text)
+void toLowerCaseInPlace(QString& text, const TextEncoding& encoding)
 {
-    mapInPlace<CaseMode::Lower>(text);
+    mapInPlace<CaseMode::Lower>(text, encoding);
 }
-void invertCaseInPlace(QString& text)
+void invertCaseInPlace(QString& text, const TextEncoding& encoding)
 {
-    mapInPlace<CaseMode::Invert>(text);
+    mapInPlace<CaseMode::Invert>(text, encoding);
 }
 
 } // namespace varnik

@@ -13,9 +13,13 @@ QString toLowerCase(QStringView text);
 // its lower-case form.
 QString invertCase(QStringView text);
 
-// The same in place: a 100 MB selection needs no second buffer.
-void toUpperCaseInPlace(QString& text);
-void toLowerCaseInPlace(QString& text);
-void invertCaseInPlace(QString& text);
+class TextEncoding;
+
+// The same in place: a 100 MB selection needs no second buffer. In a legacy
+// code page a character whose case partner the code page cannot hold stays as
+// it is, so the document keeps fitting its encoding.
+void toUpperCaseInPlace(QString& text, const TextEncoding& encoding);
+void toLowerCaseInPlace(QString& text, const TextEncoding& encoding);
+void invertCaseInPlace(QString& text, const TextEncoding& encoding);
 
 } // namespace varnik

@@ -4,10 +4,40 @@
 
 namespace varnik {
 
+namespace {
+
+// Whole characters: a character beyond the Basic Multilingual Plane takes two
+// positions (a surrogate pair), and no command may split one.
+bool pairStartsAt(const TextEdit& edit, qsizetype pos)
+{
+    return edit.charAt(pos).isHighSurrogate() && edit.charAt(pos + 1).isLowSurrogate();
+}
+
+qsizetype nextCharacter(const TextEdit& edit, qsizetype pos)
+{
+    return pos + (pairStartsAt(edit, pos) ? 2 : 1);
+}
+
+qsizetype previousCharacter(const TextEdit& edit, qsizetype pos)
+{
+    return pos - (pos >= 2 && pairStartsAt(edit, pos - 2) ? 2 : 1);
+}
+
+bool isWordCharacterAt(const TextEdit& edit, qsizetype pos)
+{
+    const QChar c = edit.charAt(pos);
+    if (pairStartsAt(edit, pos))
+        return QChar::isLetterOrNumber(QChar::surrogateToUcs4(c, edit.charAt(pos + 1)));
+    return TextEdit::isWordChar(c);
+}
+
+} // namespace
+
 void deleteAtCaret(TextEdit& edit)
 {
+    const qsizetype s = edit.selectionStart();
     if (edit.selectionLength() == 0)
-        edit.setSelection(edit.selectionStart(), 1);
+        edit.setSelection(s, nextCharacter(edit, s) - s);
     edit.replaceSelection(QString());
     edit.setSelection(edit.selectionStart(), 0);
 }
@@ -17,16 +47,16 @@ void selectWordAtCursor(TextEdit& edit)
     const qsizetype s = edit.selectionStart();
     const qsizetype n = edit.length();
     qsizetype left = s;
-    while (left >= 1 && TextEdit::isWordChar(edit.charAt(left)))
-        --left;
+    while (left >= 1 && isWordCharacterAt(edit, left))
+        left = previousCharacter(edit, left);
     qsizetype right = s;
-    while (right < n && TextEdit::isWordChar(edit.charAt(right)))
-        ++right;
-    qsizetype start = left >= 1 ? left + 1 : left;
+    while (right < n && isWordCharacterAt(edit, right))
+        right = nextCharacter(edit, right);
+    qsizetype start = left >= 1 ? nextCharacter(edit, left) : left;
     // The scan stops at position 1 without looking at position 0: a word that
     // starts at 1 must not take the non-word character before it along.
-    if (left == 0 && s >= 1 && !TextEdit::isWordChar(edit.charAt(0)))
-        start = 1;
+    if (left == 0 && s >= 1 && !isWordCharacterAt(edit, 0))
+        start = nextCharacter(edit, 0);
     qsizetype length = right - start;
     if (length < 0) {
         // The caret is on a non-word character: select that character.

@@ -126,11 +126,11 @@ QString SelectionEngine::compute(int code, QString sel, EngineEnvironment& env, 
     case Op::CharsToCodes:
         return charsToCodes(sel, env.documentEncoding());
     case Op::InvertCase:
-        return inPlace(invertCaseInPlace);
+        return inPlace([&env](QString& t) { invertCaseInPlace(t, env.documentEncoding()); });
     case Op::ToLowercase:
-        return inPlace(toLowerCaseInPlace);
+        return inPlace([&env](QString& t) { toLowerCaseInPlace(t, env.documentEncoding()); });
     case Op::ToUppercase:
-        return inPlace(toUpperCaseInPlace);
+        return inPlace([&env](QString& t) { toUpperCaseInPlace(t, env.documentEncoding()); });
     case Op::BinToDecimal:
         return binRunsToDecimal(sel);
     case Op::DecimalToBin:

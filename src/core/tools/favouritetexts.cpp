@@ -2,21 +2,23 @@
 
 #include "core/app/documentfile.h"
 #include "core/app/error.h"
+#include "core/app/rtfreader.h"
 #include "core/app/textedit.h"
 #include "core/tools/tooltexts.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace varnik {
 
 namespace {
 
-// Decoding made every line end one LF; a last line without one counts.
-QStringList linesOf(const QString& text)
+// A line ends at CR LF, a lone CR or a lone LF (rich text keeps its own line
+// ends); a last line without an ending counts.
+QStringList linesOf(const QString& decoded)
 {
+    const QString text = toLfLineEnds(decoded);
     if (text.isEmpty())
         return {};
     QStringList lines = text.split(u'\n');
@@ -59,7 +61,12 @@ QByteArray serializeFavourites(const QStringList& texts)
         all += toCrLfLineEnds(toLfLineEnds(t));
         all += QStringLiteral("\r\n");
     }
-    return all.toUtf8();
+    QByteArray bytes = all.toUtf8();
+    // A first text that starts like a byte-order mark or a rich-text file
+    // would be read back as one: a mark in front keeps it plain text.
+    if (bytes.startsWith("\xEF\xBB\xBF") || RtfReader::isRtf(bytes))
+        bytes.prepend("\xEF\xBB\xBF");
+    return bytes;
 }
 
 QStringList readFavouriteFile(const QString& path, const std::shared_ptr<const CodePage>& legacy)
@@ -75,11 +82,12 @@ void writeFavouriteFile(const QString& path, const QStringList& texts)
     const QString dir = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(dir))
         throw Error(QStringLiteral("Cannot create the folder %1").arg(QDir::toNativeSeparators(dir)));
-    QSaveFile file(path);
-    const QByteArray bytes = serializeFavourites(texts);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    try {
+        replaceFileContents(path, serializeFavourites(texts));
+    } catch (const Error& e) {
         throw Error(QStringLiteral("Error writing file\r\n%1\r\n%2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+                        .arg(QDir::toNativeSeparators(path), e.message()));
+    }
 }
 
 QString favouriteCandidate(const QString& selectedText)

@@ -14,9 +14,7 @@ QStringView cutAt(QStringView text, qsizetype length)
     return text.first(length);
 }
 
-} // namespace
-
-QString trimBlanksAndControls(QStringView text)
+QStringView trimmedView(QStringView text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -24,15 +22,24 @@ QString trimBlanksAndControls(QStringView text)
         ++first;
     while (last > first && text[last - 1].unicode() <= u' ')
         --last;
-    return text.sliced(first, last - first).toString();
+    return text.sliced(first, last - first);
+}
+
+} // namespace
+
+QString trimBlanksAndControls(QStringView text)
+{
+    return trimmedView(text).toString();
 }
 
 QString multiClipboardToolTip(QStringView entry)
 {
+    // Only the part shown is copied: an entry may be a whole large document.
     constexpr qsizetype kShown = 32;
-    QString shown = trimBlanksAndControls(entry);
-    if (shown.size() > kShown)
-        shown = cutAt(shown, kShown).toString() + QStringLiteral("...");
+    const QStringView trimmed = trimmedView(entry);
+    QString shown = cutAt(trimmed, kShown).toString();
+    if (trimmed.size() > kShown)
+        shown += QStringLiteral("...");
     return QStringLiteral("In clipboard: ") + shown + QStringLiteral("\r\nDouble click to paste.");
 }
 

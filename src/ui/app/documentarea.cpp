@@ -5,6 +5,8 @@
 #include "ui/app/documenttabs.h"
 
 #include <QFileInfo>
+#include <QMenu>
+#include <QTabBar>
 
 namespace varnik {
 
@@ -47,7 +49,32 @@ void DocumentArea::wireEdit(DocumentEdit* edit)
             if (DocumentInfo* r = recordOf(edit))
                 r->modified = true;
     });
+    wirePopup(edit);
     Q_EMIT editCreated(edit);
+}
+
+void DocumentArea::wirePopup(DocumentEdit* edit)
+{
+    if (!editMenu_)
+        return;
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(edit, &QWidget::customContextMenuRequested, editMenu_,
+            [this, edit](const QPoint& p) { editMenu_->popup(edit->mapToGlobal(p)); });
+}
+
+void DocumentArea::setPopupMenus(QMenu* editMenu, QMenu* tabMenu)
+{
+    editMenu_ = editMenu;
+    wirePopup(single_);
+    for (int i = 0; i < tabs_->tabCount(); ++i)
+        wirePopup(tabs_->editAt(i));
+    QTabBar* bar = tabs_->tabBar();
+    bar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bar, &QWidget::customContextMenuRequested, tabMenu, [this, bar, tabMenu](const QPoint& p) {
+        if (const int clicked = bar->tabAt(p); clicked >= 0)
+            tabs_->setCurrentIndex(clicked);
+        tabMenu->popup(bar->mapToGlobal(p));
+    });
 }
 
 void DocumentArea::setActive(DocumentEdit* edit, DocumentInfo* record)
@@ -59,13 +86,20 @@ void DocumentArea::setActive(DocumentEdit* edit, DocumentInfo* record)
 void DocumentArea::applyEditorSettings()
 {
     DocumentEdit* e = activeEdit_;
-    e->setEditorFont(editor_.font);
+    applyViewSettings();
     e->setUndoLimit(editor_.undoLimit);
     e->setUrlDetection(editor_.urlAutoDetect);
-    e->setWordWrap(editor_.wordWrap);
     e->textEdit().setModified(false);
     refreshTabCaptions();
     e->update();
+}
+
+void DocumentArea::applyViewSettings()
+{
+    DocumentEdit* e = activeEdit_;
+    e->setEditorFont(editor_.font, editor_.fontColour);
+    if (e->wordWrap() != editor_.wordWrap)
+        e->setWordWrap(editor_.wordWrap);
 }
 
 void DocumentArea::refreshTabCaptions()
@@ -104,8 +138,10 @@ DocumentEdit* DocumentArea::createDocumentTab()
 
 void DocumentArea::tabChangeStep()
 {
-    if (multiDoc_ && tabs_->activeEdit())
+    if (multiDoc_ && tabs_->activeEdit()) {
         setActive(tabs_->activeEdit(), tabs_->activeData());
+        applyViewSettings();
+    }
     refreshTabCaptions();
     Q_EMIT activeDocumentChanged();
 }

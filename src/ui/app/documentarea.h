@@ -2,9 +2,12 @@
 
 #include "core/app/documentinfo.h"
 
+#include <QColor>
 #include <QFont>
 #include <QStackedWidget>
 #include <functional>
+
+class QMenu;
 
 namespace varnik {
 
@@ -19,6 +22,7 @@ struct EditorSettings {
     bool wordWrap = true;
     bool shortNames = true;
     bool tabBottom = false;
+    QColor fontColour; // invalid: the palette's text colour
 };
 
 // The documents of the window: one edit in single-document mode, or a tab
@@ -43,6 +47,9 @@ public:
     void setEditorSettings(const EditorSettings& settings) { editor_ = settings; }
     const EditorSettings& editorSettings() const { return editor_; }
     void applyEditorSettings();
+    // Font, colour and word wrap on the active edit; the other tabs take them
+    // when they become active.
+    void applyViewSettings();
     void refreshTabCaptions();
 
     // A fresh record for the active document (New).
@@ -64,6 +71,11 @@ public:
     void nextTab();
     void duplicateIntoNewTab();
 
+    // The pop-up menus of the edits (those made later too) and of the tab
+    // bar; a right click on a tab makes it the active one first, since the
+    // menu acts on the active tab.
+    void setPopupMenus(QMenu* editMenu, QMenu* tabMenu);
+
 Q_SIGNALS:
     // The active document changed (tab switch, new tab, mode switch): set the title.
     void activeDocumentChanged();
@@ -73,6 +85,7 @@ Q_SIGNALS:
 
 private:
     void wireEdit(DocumentEdit* edit);
+    void wirePopup(DocumentEdit* edit);
     void setActive(DocumentEdit* edit, DocumentInfo* record);
 
     bool multiDoc_ = false;
@@ -83,6 +96,7 @@ private:
     DocumentInfo* activeRecord_;
     quint32 documentCounter_ = 0;
     EditorSettings editor_;
+    QMenu* editMenu_ = nullptr;
 };
 
 } // namespace varnik

@@ -89,13 +89,22 @@ void DocumentEdit::setUrlDetection(bool on)
     }
 }
 
-void DocumentEdit::setEditorFont(const QFont& font)
+void DocumentEdit::setEditorFont(const QFont& font, const QColor& colour)
 {
+    if (fontApplied_ && font == appliedFont_ && colour == appliedColour_)
+        return;
+    fontApplied_ = true;
+    appliedFont_ = font;
+    appliedColour_ = colour;
     setFont(font);
     SendScintilla(SCI_STYLESETFONT, STYLE_DEFAULT, font.family().toUtf8().constData());
     SendScintilla(SCI_STYLESETSIZE, STYLE_DEFAULT, static_cast<long>(font.pointSize() > 0 ? font.pointSize() : 10));
     SendScintilla(SCI_STYLESETBOLD, STYLE_DEFAULT, static_cast<long>(font.bold()));
     SendScintilla(SCI_STYLESETITALIC, STYLE_DEFAULT, static_cast<long>(font.italic()));
+    SendScintilla(SCI_STYLESETUNDERLINE, STYLE_DEFAULT, static_cast<long>(font.underline()));
+    // Scintilla takes colours as 0x00BBGGRR.
+    const QColor c = colour.isValid() ? colour : palette().color(QPalette::Text);
+    SendScintilla(SCI_STYLESETFORE, STYLE_DEFAULT, static_cast<long>(c.red() | (c.green() << 8) | (c.blue() << 16)));
     SendScintilla(SCI_STYLECLEARALL);
 }
 

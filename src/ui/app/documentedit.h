@@ -3,6 +3,8 @@
 #include "ui/app/scintillatextedit.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <QColor>
+#include <QFont>
 #include <QTimer>
 
 namespace varnik {
@@ -22,7 +24,10 @@ public:
     bool wordWrap() const;
     void setUrlDetection(bool on);
     bool urlDetection() const { return urlDetection_; }
-    void setEditorFont(const QFont& font);
+    // Font and text colour (invalid: the palette's text colour); nothing
+    // happens when they are already in force, since a restyle lays out the
+    // whole document again.
+    void setEditorFont(const QFont& font, const QColor& colour = QColor());
     // Undo collection on or off (a limit of 0 keeps no history).
     void setUndoLimit(int limit);
 
@@ -38,6 +43,9 @@ private:
     bool urlDetection_ = false;
     QTimer urlTimer_;
     int urlIndicator_ = -1;
+    QFont appliedFont_;
+    QColor appliedColour_;
+    bool fontApplied_ = false;
 };
 
 } // namespace varnik

@@ -1,5 +1,7 @@
 #include "ui/app/longoperation.h"
 
+#include "ui/app/busycursor.h"
+
 #include <QApplication>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -16,14 +18,14 @@ LongOperation::LongOperation(QStatusBar* statusBar, int barAfterMs)
     : statusBar_(statusBar), barAfterMs_(barAfterMs)
 {
     ++runningCount;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BusyCursor::show();
     clock_.start();
 }
 
 LongOperation::~LongOperation()
 {
     delete bar_;
-    QApplication::restoreOverrideCursor();
+    BusyCursor::hide();
     --runningCount;
 }
 

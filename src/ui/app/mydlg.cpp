@@ -5,10 +5,16 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace varnik {
 
@@ -33,11 +39,27 @@ MyDlg::MyDlg(const QString& text, int kind, int buttons, QWidget* parent)
 {
     setObjectName(QStringLiteral("MyDlg"));
     setWindowTitle(messageDialogCaption(kind));
-    setFixedSize(kMessageDialogWidth, kMessageDialogHeight);
+
+    auto* message = new QLabel(text);
+    message->setObjectName(QStringLiteral("message"));
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    message->setTextFormat(Qt::PlainText);
+    message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The box grows with the text as far as the screen goes, then scrolls:
+    // no message is ever cut off.
+    int widest = 0;
+    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
+        widest = std::max(widest, message->fontMetrics().horizontalAdvance(line) + 4);
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableSize() : QSize(kMessageDialogWidth, kMessageDialogHeight);
+    const MessageDialogGeometry g = messageDialogGeometry(
+        widest, [message](int w) { return message->heightForWidth(w); }, room);
+    setFixedSize(g.size);
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
-    frame->setGeometry(8, 8, 329, 97);
+    frame->setGeometry(g.frame);
 
     if (kind >= 0 && kind <= 3) {
         auto* icon = new QLabel(frame);
@@ -46,18 +68,21 @@ MyDlg::MyDlg(const QString& text, int kind, int buttons, QWidget* parent)
         icon->setPixmap(style()->standardIcon(iconFor(kind)).pixmap(32, 32));
         icon->setAlignment(Qt::AlignCenter);
     }
-    auto* message = new QLabel(text, frame);
-    message->setObjectName(QStringLiteral("message"));
-    message->setGeometry(56, 8, 265, 81);
-    message->setWordWrap(true);
-    message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    message->setTextFormat(Qt::PlainText);
+    auto* area = new QScrollArea(frame);
+    area->setObjectName(QStringLiteral("messageArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setGeometry(g.textBox);
+    const int labelWidth =
+        g.textBox.width() - (g.scrolls ? area->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+    message->resize(labelWidth, std::max(g.textBox.height(), message->heightForWidth(labelWidth)));
+    area->setWidget(message);
 
     bool first = true;
-    for (const MessageButton& b : messageDialogButtons(buttons, kMessageDialogWidth)) {
+    for (const MessageButton& b : messageDialogButtons(buttons, g.size.width())) {
         auto* button = new QPushButton(b.caption, this);
         button->setObjectName(b.caption.mid(1));
-        button->setGeometry(b.x, 114, kMessageButtonWidth, kMessageButtonHeight);
+        button->setGeometry(b.x, g.buttonsY, kMessageButtonWidth, kMessageButtonHeight);
         const int result = b.result;
         connect(button, &QPushButton::clicked, this, [this, result] {
             result_ = result;

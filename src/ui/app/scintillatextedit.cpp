@@ -38,7 +38,12 @@ long ScintillaTextEdit::bytePosition(qsizetype pos) const
     const long line = send(Sci::SCI_LINEFROMINDEXPOSITION, pos, Sci::SC_LINECHARACTERINDEX_UTF16);
     const long lineIndex = send(Sci::SCI_INDEXPOSITIONFROMLINE, line, Sci::SC_LINECHARACTERINDEX_UTF16);
     const long lineBytes = send(Sci::SCI_POSITIONFROMLINE, line);
-    return send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineBytes, pos - lineIndex);
+    const long b = send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineBytes, pos - lineIndex);
+    // An offset inside a surrogate pair has no byte of its own (Scintilla
+    // answers with no advance at all): the pair's start stands for it.
+    if (pos > lineIndex && b <= lineBytes)
+        return send(Sci::SCI_POSITIONRELATIVECODEUNITS, lineBytes, pos - lineIndex - 1);
+    return b;
 }
 
 qsizetype ScintillaTextEdit::charPosition(long bytePos) const
@@ -127,7 +132,13 @@ void ScintillaTextEdit::setSelection(qsizetype start, qsizetype len)
     const qsizetype n = length();
     start = std::clamp<qsizetype>(start, 0, n);
     len = std::clamp<qsizetype>(len, 0, n - start);
-    send(Sci::SCI_SETSEL, bytePosition(start), bytePosition(start + len));
+    // An offset inside a surrogate pair maps to the pair's start; an end
+    // there moves past the pair, so the selection holds whole characters.
+    const long startByte = bytePosition(start);
+    long endByte = len > 0 ? bytePosition(start + len) : startByte;
+    if (len > 0 && charPosition(endByte) < start + len)
+        endByte = send(Sci::SCI_POSITIONAFTER, endByte);
+    send(Sci::SCI_SETSEL, startByte, endByte);
 }
 
 void ScintillaTextEdit::replaceSelection(const QString& text)
@@ -144,6 +155,15 @@ void ScintillaTextEdit::replaceSelection(const QString& text)
         send(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), reinterpret_cast<long>(utf8.constData()));
     send(Sci::SCI_ENDUNDOACTION);
     send(Sci::SCI_GOTOPOS, b0 + inserted);
+}
+
+void ScintillaTextEdit::replaceAllUtf8(QByteArrayView utf8)
+{
+    send(Sci::SCI_BEGINUNDOACTION);
+    send(Sci::SCI_SETTARGETRANGE, 0, send(Sci::SCI_GETLENGTH));
+    send(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), reinterpret_cast<long>(utf8.data()));
+    send(Sci::SCI_ENDUNDOACTION);
+    send(Sci::SCI_GOTOPOS, 0);
 }
 
 qsizetype ScintillaTextEdit::lineCount() const { return send(Sci::SCI_GETLINECOUNT); }

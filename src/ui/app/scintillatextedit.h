@@ -24,6 +24,9 @@ public:
     // Loads UTF-8 bytes (already LF-only) without a QString round trip; the
     // undo history is gone and the document is not modified afterwards.
     void setUtf8Text(QByteArrayView utf8);
+    // Replaces the whole text with UTF-8 bytes (LF line ends, NUL allowed) as
+    // one undo step; the caret goes to the start.
+    void replaceAllUtf8(QByteArrayView utf8);
     // The same for a document loaded piece by piece: finishes the loader.
     void finishLoad(ScintillaDocumentLoader& loader);
     // The whole text as the control holds it (UTF-8, LF line ends), without a

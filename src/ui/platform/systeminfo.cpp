@@ -18,25 +18,13 @@ namespace varnik {
 
 namespace {
 
-QString readFirstLine(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readLine(4096)).trimmed();
-}
-
-qint64 memTotalKb()
+// Files under /proc report no size, so they are read to their end, not by atEnd().
+qint64 totalMemoryKb()
 {
     QFile f(QStringLiteral("/proc/meminfo"));
     if (!f.open(QIODevice::ReadOnly))
         return 0;
-    while (!f.atEnd()) {
-        const QByteArray line = f.readLine(4096);
-        if (line.startsWith("MemTotal:"))
-            return line.mid(9).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
+    return memTotalKb(f.readAll());
 }
 
 } // namespace
@@ -51,11 +39,10 @@ SystemInformation readSystemInformation()
     if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_gecos)
         info.registeredOwner = QString::fromLocal8Bit(pw->pw_gecos).section(u',', 0, 0);
 #endif
-    info.productId = readFirstLine(QStringLiteral("/etc/machine-id"));
     info.systemName = QSysInfo::prettyProductName();
     info.userName = loginName();
     info.defaultLanguage = QLocale::system().name();
-    info.totalMemoryKb = memTotalKb();
+    info.totalMemoryKb = totalMemoryKb();
     return info;
 }
 

@@ -6,7 +6,8 @@
 
 namespace varnik {
 
-// What the running system tells about itself, for the bug report form.
+// What the running system tells about itself, for the bug report form (the
+// report identifier comes from the settings: bugReportId).
 SystemInformation readSystemInformation();
 
 // A program data file ("tips.txt", "help/index.html"): beside the program,

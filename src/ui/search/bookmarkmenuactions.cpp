@@ -49,8 +49,10 @@ void BookmarkMenuActions::fill(QMenu* menu, const std::vector<BookmarkMenuItem>&
         QAction* a = actions[i];
         if (item.isSeparator())
             continue;
-        a->setText(item.caption);
-        a->setShortcut(toKeySequence(Shortcut::fromText(item.shortcut)));
+        // The shortcut shows in the program's own form ("Shift+Ctrl+1"), as in every menu.
+        const Shortcut shortcut = Shortcut::fromText(item.shortcut);
+        a->setText(shortcut.isEmpty() ? item.caption : item.caption + u'\t' + shortcut.toText());
+        a->setShortcut(toKeySequence(shortcut));
         a->setStatusTip(item.hint);
         a->setData(item.tag);
         const bool checkable = item.action == BookmarkAction::Set || item.action == BookmarkAction::GoTo;

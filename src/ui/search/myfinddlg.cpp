@@ -20,7 +20,7 @@ MyFindDlg::MyFindDlg(QWidget* parent)
 {
     setObjectName(QStringLiteral("MyFindDlg"));
     setWindowTitle(QStringLiteral("Find"));
-    setModal(false);
+    setModal(true); // the document waits while the window is open
 
     auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
     what_ = makeHistoryCombo(this, QStringLiteral("FindWhat"));

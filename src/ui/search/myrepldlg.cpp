@@ -28,7 +28,7 @@ MyReplDlg::MyReplDlg(QWidget* parent)
 {
     setObjectName(QStringLiteral("MyReplDlg"));
     setWindowTitle(QStringLiteral("Find and replace"));
-    setModal(false);
+    setModal(true); // the document waits while the window is open
 
     auto* whatLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
     what_ = makeHistoryCombo(this, QStringLiteral("FindWhat"));

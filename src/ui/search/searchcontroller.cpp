@@ -5,14 +5,18 @@
 #include "core/app/error.h"
 #include "core/app/filetexts.h"
 #include "core/app/messagesink.h"
+#include "core/app/settings.h"
 #include "core/search/findcommands.h"
 #include "core/search/gotoline.h"
 #include "core/search/grep.h"
 #include "core/search/replacecommands.h"
 #include "core/search/websearch.h"
+#include "ui/app/activedocument.h"
+#include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/filedialogs.h"
 #include "ui/platform/launcher.h"
 #include "ui/search/bookmarkmenuactions.h"
 #include "ui/search/formgotoline.h"
@@ -20,12 +24,9 @@
 #include "ui/search/greppanel.h"
 #include "ui/search/myfinddlg.h"
 #include "ui/search/myrepldlg.h"
-#include "ui/shell/sdiappform.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
-#include <QLabel>
 #include <QMenu>
 #include <QSaveFile>
 
@@ -37,36 +38,31 @@ namespace {
 // steps aside while a message waits for an answer.
 class BusySink : public MessageSink {
 public:
-    explicit BusySink(MessageSink& inner) : inner_(inner) { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusySink() override { QApplication::restoreOverrideCursor(); }
-    BusySink(const BusySink&) = delete;
-    BusySink& operator=(const BusySink&) = delete;
+    explicit BusySink(MessageSink& inner) : inner_(inner) {}
 
     int message(const QString& text, MessageKind kind, int buttons) override
     {
-        QApplication::restoreOverrideCursor();
-        const int result = inner_.message(text, kind, buttons);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        return result;
+        BusyCursor::Aside aside;
+        return inner_.message(text, kind, buttons);
     }
     void errorBox(const QString& text) override
     {
-        QApplication::restoreOverrideCursor();
+        BusyCursor::Aside aside;
         inner_.errorBox(text);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
     }
 
 private:
+    BusyCursor busy_;
     MessageSink& inner_;
 };
 
 } // namespace
 
-SearchController::SearchController(SDIAppForm& window) : QObject(&window), window_(window)
+SearchController::SearchController(ActiveDocument& window) : QObject(&window.hostWindow()), window_(window)
 {
     setObjectName(QStringLiteral("SearchController"));
-    find_ = new MyFindDlg(&window);
-    replace_ = new MyReplDlg(&window);
+    find_ = new MyFindDlg(&window.hostWindow());
+    replace_ = new MyReplDlg(&window.hostWindow());
     connect(find_, &MyFindDlg::findNextClicked, this, &SearchController::findDialogFindNext);
     connect(find_, &QDialog::finished, this, [this] { findDialogClosed(record().search, find_->state()); });
     connect(replace_, &MyReplDlg::findNextClicked, this, [this] { replaceDialogButton(0); });
@@ -75,7 +71,7 @@ SearchController::SearchController(SDIAppForm& window) : QObject(&window), windo
     connect(replace_, &QDialog::finished, this,
             [this] { replaceDialogClosed(record().search, replace_->state()); });
 
-    grep_ = new GrepPanel(&window);
+    grep_ = new GrepPanel(&window.hostWindow());
     grep_->hide();
     window.setBottomPanel(grep_);
     connect(grep_, &GrepPanel::entryActivated, this, &SearchController::grepEntryActivated);
@@ -86,7 +82,7 @@ SearchController::SearchController(SDIAppForm& window) : QObject(&window), windo
 
     QMenu* createMenu = window.commands().submenu(QStringLiteral("Create1"));
     QMenu* goToMenu = window.commands().submenu(QStringLiteral("Goto1"));
-    bookmarks_ = new BookmarkMenuActions(&window, createMenu, goToMenu);
+    bookmarks_ = new BookmarkMenuActions(&window.hostWindow(), createMenu, goToMenu);
     connect(bookmarks_, &BookmarkMenuActions::itemTriggered, this, [this](const BookmarkMenuItem& item) {
         runBookmarkItem(item, record().bookmarks, text());
         rebuildBookmarkMenus();
@@ -101,11 +97,7 @@ SearchController::SearchController(SDIAppForm& window) : QObject(&window), windo
     rebuildBookmarkMenus();
 
     chooseSaveFile_ = [this] {
-        QFileDialog dialog(&window_, FileTexts::kSaveAsTitle.toString(), QString(),
-                           FileTexts::nameFilters().join(QStringLiteral(";;")));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return askSaveFileName(&window_.hostWindow(), FileTexts::kSaveAsTitle.toString(), QString());
     };
     openUrl_ = [](const QString& address) { openUrl(address); };
 
@@ -148,7 +140,10 @@ void SearchController::registerCommands()
 void SearchController::registerGrepCommands()
 {
     CommandActions& c = window_.commands();
-    c.setHandler(QStringLiteral("Closeresults1"), [this] { grep_->hide(); });
+    c.setHandler(QStringLiteral("Closeresults1"), [this] {
+        grep_->hide();
+        window_.setStatusText(QString()); // the grep's note goes with its list
+    });
     c.setHandler(QStringLiteral("Clearresults1"), [this] { grep_->clear(); });
     c.setHandler(QStringLiteral("Saveresultstofile1"), [this] { saveGrepResults(); });
     c.setHandler(QStringLiteral("Copytoclipboard1"),
@@ -162,7 +157,7 @@ void SearchController::rebuildBookmarkMenus()
 
 void SearchController::focusEdit()
 {
-    window_.activateWindow();
+    window_.hostWindow().activateWindow();
     if (DocumentEdit* edit = window_.activeEdit())
         edit->setFocus();
 }
@@ -224,9 +219,8 @@ void SearchController::runFind(bool fromDialog)
 
 void SearchController::announceGrep()
 {
-    window_.setStatusText(FileTexts::kStatusWait.toString());
     // Painted now: the grep holds the event loop until it is done.
-    window_.statusPanels()[6]->repaint();
+    window_.showStatusTextNow(FileTexts::kStatusWait.toString());
 }
 
 void SearchController::showGrep(GrepResult result)
@@ -250,9 +244,8 @@ void SearchController::saveGrepResults()
     QSaveFile file(name);
     bool written = file.open(QIODevice::WriteOnly);
     if (written) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        BusyCursor busy;
         written = grep_->result().writeText(file) && file.commit();
-        QApplication::restoreOverrideCursor();
     }
     if (!written)
         messages().message(writeErrorMessage(name, file.errorString()), MessageKind::Error, Buttons::OK);
@@ -287,7 +280,7 @@ void SearchController::replaceDialogButton(int which)
 
 void SearchController::gotoLineCommand()
 {
-    FormGoToLine form(&window_, messages());
+    FormGoToLine form(&window_.hostWindow(), messages());
     if (form.exec() != QDialog::Accepted)
         return;
     try {

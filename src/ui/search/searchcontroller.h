@@ -6,13 +6,13 @@
 
 namespace varnik {
 
+class ActiveDocument;
 class BookmarkMenuActions;
 class GrepPanel;
 class GrepResult;
 class MessageSink;
 class MyFindDlg;
 class MyReplDlg;
-class SDIAppForm;
 class TextEdit;
 struct DocumentInfo;
 
@@ -22,7 +22,7 @@ struct DocumentInfo;
 class SearchController : public QObject {
     Q_OBJECT
 public:
-    explicit SearchController(SDIAppForm& window);
+    explicit SearchController(ActiveDocument& window);
     ~SearchController() override;
 
     MyFindDlg& findDialog() const { return *find_; }
@@ -61,7 +61,7 @@ private:
     TextEdit& text();
     DocumentInfo& record();
 
-    SDIAppForm& window_;
+    ActiveDocument& window_;
     MyFindDlg* find_;
     MyReplDlg* replace_;
     GrepPanel* grep_;

@@ -6,6 +6,7 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/editorfont.h"
 #include "ui/app/helpviewer.h"
 #include "ui/app/mydlg.h"
 #include "ui/tools/toolscontroller.h"
@@ -59,8 +60,11 @@ void SDIAppForm::registerEditViewCommands()
     on(u"Wordwrap1", [this] {
         settings_.wordWrap = !settings_.wordWrap;
         commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+        EditorSettings e = documents_->editorSettings();
+        e.wordWrap = settings_.wordWrap;
+        documents_->setEditorSettings(e);
         const bool modified = activeRecord().modified;
-        activeEdit()->setWordWrap(settings_.wordWrap);
+        documents_->applyViewSettings();
         activeRecord().modified = modified;
     });
     on(u"Speedpanel1", [this] {
@@ -78,36 +82,51 @@ void SDIAppForm::registerEditViewCommands()
         const QFont font = QFontDialog::getFont(&ok, documents_->editorSettings().font, this);
         if (!ok)
             return;
-        settings_.fontName = font.family();
-        settings_.fontSize = font.pointSize();
-        settings_.fontB = font.bold();
-        settings_.fontI = font.italic();
-        settings_.fontU = font.underline();
-        settings_.fontS = font.strikeOut();
+        storeEditorFont(settings_, font);
         EditorSettings e = documents_->editorSettings();
         e.font = font;
         documents_->setEditorSettings(e);
-        activeEdit()->setEditorFont(font);
+        documents_->applyViewSettings();
     });
-    on(u"Print1", [this] {
-        QsciPrinter printer;
-        QPrintDialog dialog(&printer, this);
+    auto printer = [this]() -> QsciPrinter& {
+        if (!printer_) {
+            printer_ = std::make_unique<QsciPrinter>();
+            printer_->setPageMargins(QMarginsF(40, 40, 40, 40), QPageLayout::Point);
+        }
+        return *printer_;
+    };
+    on(u"Print1", [this, printer] {
+        QsciPrinter& p = printer();
+        QPrintDialog dialog(&p, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
         const QString name = activeRecord().fileName;
-        printer.setDocName(name.isEmpty() ? QStringLiteral("Varnik - Untitled") : name);
-        printer.setPageMargins(QMarginsF(40, 40, 40, 40), QPageLayout::Point);
-        printer.setWrapMode(QsciScintilla::WrapWord);
-        printer.printRange(activeEdit());
+        p.setDocName(name.isEmpty() ? QStringLiteral("Varnik - Untitled") : name);
+        p.setWrapMode(QsciScintilla::WrapWord);
+        p.printRange(activeEdit());
     });
-    on(u"Printersetup1", [this] {
-        QPrinter printer;
-        QPageSetupDialog dialog(&printer, this);
+    on(u"Printersetup1", [this, printer] {
+        QPageSetupDialog dialog(&printer(), this);
         dialog.exec();
     });
     on(u"Helptopics1", [this] { showHelp(this); });
     on(u"ExitItem", [this] { close(); });
     on(u"BUGREPORTFORM1", [this] { bugReportForm(); });
+}
+
+void SDIAppForm::bugReportForm()
+{
+    myMessageDlg(QStringLiteral("Please fill in the form and send it to varnik-bugs@users.noreply.localhost.\r\n"
+                                "Feel free to delete \"User Name\" and \"Company Name\" fields if you wish..."),
+                 2, Buttons::OK, this);
+    if (!makeRoomForResult(false))
+        return;
+    SystemInformation info = readSystemInformation();
+    info.productId = bugReportId(store_);
+    const QString text = bugReportText(info, QDateTime::currentDateTime(),
+                                       QStringLiteral(VARNIK_VERSION), QStringLiteral(__DATE__ " " __TIME__));
+    activeText().selectAll();
+    activeText().replaceSelection(text);
 }
 
 } // namespace varnik

@@ -1,6 +1,6 @@
 #include "ui/shell/sdiappform.h"
 
-#include "core/app/asksave.h"
+#include "core/app/closesequence.h"
 #include "core/app/commandstates.h"
 #include "core/app/commandtable.h"
 #include "core/app/messagesink.h"
@@ -12,8 +12,10 @@
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/app/documenttabs.h"
+#include "ui/app/editorfont.h"
+#include "ui/app/filecontroller.h"
 #include "ui/app/mydlg.h"
-#include "ui/platform/keyboardstate.h"
+#include "ui/app/statusline.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/platform/systeminfo.h"
@@ -24,7 +26,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFontDatabase>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QSplitter>
 #include <QTabBar>
@@ -34,6 +37,14 @@
 #include <QStatusTipEvent>
 #include <QSystemTrayIcon>
 #include <QToolBar>
+#include <Qsci/qsciprinter.h>
+
+// The icons are compiled into the ui library, and a static library's
+// resources are linked in only when something names them.
+static void initResources()
+{
+    Q_INIT_RESOURCE(varnik);
+}
 
 namespace varnik {
 
@@ -41,6 +52,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     : QMainWindow(parent), store_(store), args_(args)
 {
     setObjectName(QStringLiteral("SDIAppForm"));
+    initResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnik.svg")));
     if (!messages) {
         dialogSink_ = std::make_unique<DialogMessageSink>(this);
@@ -50,7 +62,6 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
 
     // Settings first: everything below depends on them.
     settings_ = loadSettings(store_);
-    hasParam_ = !args_.value(1).isEmpty();
 
     documents_ = new DocumentArea(this);
     splitter_ = new QSplitter(Qt::Vertical, this);
@@ -63,31 +74,21 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     connect(commands_, &CommandActions::commandRun, this, [this] { statusTick(); });
     editPopup_ = commands_->popupMenu(kMainEditPopupMenu.toString(), this);
     tabsPopup_ = commands_->popupMenu(kPopupMenuTabs.toString(), this);
-    buildStatusBar();
+    status_ = std::make_unique<StatusLine>(statusBar());
     buildToolbar();
     registerEditViewCommands();
     registerDocumentCommands();
-    registerFileCommands();
     registerTextCommands();
+    files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
     tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { setTitle(documents_->activeRecord().fileName); });
     connect(documents_, &DocumentArea::urlClicked, this, [](const QString& url) { openUrl(url); });
-    connect(documents_, &DocumentArea::editCreated, this, [this](DocumentEdit* edit) {
-        edit->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(edit, &QWidget::customContextMenuRequested, this,
-                [this, edit](const QPoint& p) { editPopup_->popup(edit->mapToGlobal(p)); });
-    });
-    // The single edit was made before the signal was connected.
-    documents_->singleEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(documents_->singleEdit(), &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        editPopup_->popup(documents_->singleEdit()->mapToGlobal(p));
-    });
-    documents_->tabs()->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(documents_->tabs()->tabBar(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { tabsPopup_->popup(documents_->tabs()->tabBar()->mapToGlobal(p)); });
+    documents_->setPopupMenus(editPopup_, tabsPopup_);
+    connect(documents_, &DocumentArea::emptyDocumentDoubleClicked, this,
+            [this] { commands_->run(QStringLiteral("Open1")); });
 
     // Each character-table item shows only when the table it loads is there.
     const std::pair<const char16_t*, const char16_t*> tables[] = {
@@ -102,8 +103,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
 
     if (settings_.stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    documents_->setEditorSettings({editorFont(), settings_.undoLimit, settings_.urlAutoDetect, settings_.wordWrap,
-                                   settings_.shortNames, settings_.tabBottom});
+    documents_->setEditorSettings(editorSettings(settings_));
     if (settings_.multiDoc)
         documents_->enterMultiDoc();
     documents_->resetActiveRecord();
@@ -137,53 +137,14 @@ void SDIAppForm::setBottomPanel(QWidget* panel)
     splitter_->setStretchFactor(1, 1);
 }
 
-MessageSink& SDIAppForm::messages() { return *messages_; }
+QStatusBar* SDIAppForm::progressBarHost() { return statusBar(); }
 
-DocumentEdit* SDIAppForm::activeEdit() const { return documents_->activeEdit(); }
-
-TextEdit& SDIAppForm::activeText() const { return documents_->activeEdit()->textEdit(); }
-
-DocumentInfo& SDIAppForm::activeRecord() { return documents_->activeRecord(); }
+const std::array<QLabel*, 8>& SDIAppForm::statusPanels() const { return status_->panels(); }
 
 void SDIAppForm::setTitle(const QString& fileName)
 {
     setWindowTitle(windowTitleFor(fileName));
     documents_->refreshTabCaptions();
-}
-
-QFont SDIAppForm::editorFont() const
-{
-    // The stored default names a Windows bitmap font; anything this system
-    // does not have becomes its fixed-width font.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!settings_.fontName.isEmpty() && settings_.fontName.compare(u"fixedsys", Qt::CaseInsensitive) != 0 &&
-        QFontDatabase::hasFamily(settings_.fontName))
-        font.setFamily(settings_.fontName);
-    if (settings_.fontSize > 0 && settings_.fontSize < 400)
-        font.setPointSize(settings_.fontSize);
-    font.setBold(settings_.fontB);
-    font.setItalic(settings_.fontI);
-    font.setUnderline(settings_.fontU);
-    font.setStrikeOut(settings_.fontS);
-    return font;
-}
-
-void SDIAppForm::buildStatusBar()
-{
-    for (int i = 0; i < 8; ++i) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("panel%1").arg(i));
-        label->setMinimumWidth(i == 6 ? 100 : (i == 0 ? 80 : 60));
-        label->setFrameShape(QFrame::StyledPanel);
-        label->setFrameShadow(QFrame::Sunken);
-        panels_[static_cast<size_t>(i)] = label;
-        // Panel 7, the encoding, stands at the right end.
-        if (i == 7)
-            statusBar()->addPermanentWidget(label);
-        else
-            statusBar()->addWidget(label, i == 6 ? 1 : 0);
-    }
-    statusBar()->setSizeGripEnabled(true);
 }
 
 void SDIAppForm::buildToolbar()
@@ -193,7 +154,21 @@ void SDIAppForm::buildToolbar()
     toolbar_->setMovable(false);
 }
 
-void SDIAppForm::setStatusText(const QString& text) { panels_[6]->setText(text); }
+void SDIAppForm::setStatusText(const QString& text) { status_->setHint(text); }
+
+void SDIAppForm::showStatusTextNow(const QString& text) { status_->showHintNow(text); }
+
+void SDIAppForm::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void SDIAppForm::dropEvent(QDropEvent* e)
+{
+    if (files_->openDropped(e->mimeData()->urls()))
+        e->acceptProposedAction();
+}
 
 bool SDIAppForm::event(QEvent* e)
 {
@@ -217,7 +192,7 @@ void SDIAppForm::changeEvent(QEvent* e)
     QMainWindow::changeEvent(e);
 }
 
-CommandStateInputs SDIAppForm::commandState() const
+CommandStateInputs SDIAppForm::commandState()
 {
     const TextEdit& t = activeText();
     CommandStateInputs in;
@@ -239,25 +214,9 @@ CommandStateInputs SDIAppForm::commandState() const
 void SDIAppForm::statusTick()
 {
     statusTimer_.stop();
-    const LockKeys locks = readLockKeys();
     const TextEdit& t = activeText();
-    StatusInputs in;
-    in.selectionLength = t.selectionLength();
-    const qsizetype caret = t.caretPosition();
-    in.caretLine = t.lineFromPosition(caret);
-    in.caretColumn = caret - t.lineStart(in.caretLine);
-    in.modified = documents_->activeRecord().modified;
-    in.overwrite = activeEdit()->overwriteMode();
-    in.capsLock = locks.capsLock;
-    in.numLock = locks.numLock;
-    in.lineCount = t.lineCount();
-    const auto texts = statusPanelTexts(in);
-    for (size_t i = 0; i < texts.size(); ++i)
-        if (panels_[i]->text() != texts[i])
-            panels_[i]->setText(texts[i]);
-    const QString encoding = documents_->activeRecord().encoding.name();
-    if (panels_[7]->text() != encoding)
-        panels_[7]->setText(encoding);
+    const DocumentInfo& active = documents_->activeRecord();
+    status_->follow(t, active.modified, activeEdit()->overwriteMode(), active.encoding.name());
 
     const CommandStateInputs state = commandState();
     commands_->refreshEnabled([&state](const QString& id) { return isCommandEnabled(id, state); });
@@ -271,13 +230,8 @@ void SDIAppForm::statusTick()
 
 void SDIAppForm::applySettings()
 {
-    autosaveTimer_.setInterval(std::max(1, int(settings_.autoSaveMinutes)) * 60000);
-    if (settings_.autoSave)
-        autosaveTimer_.start();
-    else
-        autosaveTimer_.stop();
-    documents_->setEditorSettings({editorFont(), settings_.undoLimit, settings_.urlAutoDetect, settings_.wordWrap,
-                                   settings_.shortNames, settings_.tabBottom});
+    files_->applySettings();
+    documents_->setEditorSettings(editorSettings(settings_));
     if (settings_.multiDoc)
         documents_->enterMultiDoc();
     else if (!documents_->enterSingleDoc([this] {
@@ -321,12 +275,10 @@ void SDIAppForm::firstShow()
     commands_->setChecked(QStringLiteral("Speedpanel1"), settings_.toolbar);
     commands_->setChecked(QStringLiteral("Statusbar1"), settings_.statusBar);
     commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
-    rebuildRecentMenus();
-    offerRecovery();
-    activeEdit()->setFocus();
     tools_->loadFavourites();
-    openStartupDocument();
+    files_->start(args_.value(1));
     startupDone_ = true;
+    Q_EMIT startupFinished();
 }
 
 } // namespace varnik
@@ -386,40 +338,42 @@ void SDIAppForm::registerDocumentCommands()
     on(u"Nexttab1", [this] { documents_->nextTab(); });
     on(u"Close1", [this] {
         documents_->closeTab([this] {
-            return askSave(QStringLiteral("Do you want to save changes before opening another file?")) != Result::Cancel;
+            return files_->askSave(QStringLiteral("Do you want to save changes before opening another file?")) !=
+                   Result::Cancel;
         });
     });
     on(u"Duplicateintonewtab1", [this] { documents_->duplicateIntoNewTab(); });
 }
 
-int SDIAppForm::askSave(const QString& question)
+bool SDIAppForm::makeRoomForResult(bool clearDocument)
 {
-    // A save that did not happen (its dialog cancelled, the write failed)
-    // answers Cancel, so the caller never drops the changes.
-    return varnik::askSave(question, activeRecord().modified, settings_.warnings, *messages_, [this] { return saveActive(); });
+    if (documents_->isMultiDoc()) {
+        documents_->createDocumentTab();
+        return true;
+    }
+    if (files_->askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
+        return false;
+    if (clearDocument)
+        files_->newDocument();
+    return true;
 }
 
 bool SDIAppForm::runCloseSequence()
 {
     const DocumentInfo record = activeRecord();
-    const QString question = QStringLiteral("Do you want to save the changes?");
     if (documents_->isMultiDoc()) {
         QStringList files;
         for (int i = 0; i < documents_->tabs()->tabCount(); ++i)
             files << documents_->tabs()->dataAt(i)->fileName;
         writeSession(store_, defaultSessionName(), files);
-        for (;;) {
-            if (askSave(question) == Result::Cancel)
-                return false;
-            if (documents_->tabs()->tabCount() <= 1)
-                break;
-            documents_->closeActiveTabQuietly();
-        }
-    } else if (askSave(question) == Result::Cancel) {
-        return false;
     }
-    if (!record.fileName.isEmpty())
-        storeDocumentFileInfo(record);
+    const bool closes = askSaveEveryDocument(
+        [this] { return documents_->tabCount(); },
+        [this] { return files_->askSave(QStringLiteral("Do you want to save the changes?")); },
+        [this] { documents_->closeActiveTabQuietly(); });
+    if (!closes)
+        return false;
+    files_->storeDocumentFileInfo(record);
     settings_.stayOnTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     saveSettings(store_, settings_);
     store_.flush();
@@ -432,13 +386,13 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    if (settings_.trayIcon && tray_ && !trayActive(store_) && !reallyExit) {
+    if (closeHidesInTray(settings_.trayIcon, tray_ != nullptr, trayActive(store_), reallyExit)) {
         // The first close hides the window in the tray with a fresh document.
         setTrayActive(store_, true);
         store_.flush();
         hide();
         activeRecord().modified = false;
-        newDocument();
+        files_->newDocument();
         tray_->show();
         e->ignore();
         return;
@@ -446,8 +400,7 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
     setTrayActive(store_, false);
     store_.flush();
     tools_->saveFavourites();
-    if (autosave_)
-        autosave_->discardAll();
+    files_->discardAutosaves();
     e->accept();
 }
 
@@ -456,27 +409,13 @@ void SDIAppForm::onHandOver(const QString& path)
     if (!settings_.multiDoc)
         return;
     documents_->createDocumentTab();
-    openFileInto(path);
+    files_->openFileInto(path);
     activeText().setModified(false);
-    if (isMinimized())
+    // The window may be minimised or hidden in the tray.
+    if (isMinimized() || !isVisible())
         showNormal();
     raise();
     activateWindow();
-}
-
-void SDIAppForm::appendStandardInput(const QByteArray& bytes)
-{
-    if (bytes.isEmpty())
-        return;
-    const QString text = decodeStandardInput(bytes);
-    TextEdit& t = activeText();
-    const bool wasEmpty = t.length() == 0;
-    t.setCaret(t.length());
-    t.replaceSelection(text);
-    if (wasEmpty) {
-        t.clearUndoHistory();
-        t.setCaret(0);
-    }
 }
 
 } // namespace varnik

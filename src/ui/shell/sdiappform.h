@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/app/autosavestore.h"
 #include "core/app/commandstates.h"
 #include "core/app/documentinfo.h"
 #include "core/app/settings.h"
-#include "core/app/statuspanels.h"
+#include "ui/app/activedocument.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -14,6 +13,7 @@
 
 class QLabel;
 class QMenu;
+class QsciPrinter;
 class QSystemTrayIcon;
 class QSplitter;
 class QToolBar;
@@ -25,15 +25,18 @@ class MessageSink;
 class DialogMessageSink;
 class DocumentArea;
 class DocumentEdit;
+class FileController;
 class SearchController;
 class SettingsStore;
 class SingleInstance;
+class StatusLine;
 class TextEdit;
 class ToolsController;
 
 // The main window: documents, menus, toolbar, status bar and tray icon, and
-// the life cycle from start-up to the close sequence.
-class SDIAppForm : public QMainWindow {
+// the life cycle from start-up to the close sequence. The files, search and
+// other subsystems' commands live in controllers it assembles.
+class SDIAppForm : public QMainWindow, public ActiveDocument {
     Q_OBJECT
 public:
     // `args` as the program got them (args[0] the program). `standardInput`
@@ -52,44 +55,32 @@ public:
     // event loop: settings applied, recovery offered, the named file opened).
     bool startupDone() const { return startupDone_; }
 
-    DocumentArea& documents() { return *documents_; }
-    DocumentEdit* activeEdit() const;
-    TextEdit& activeText() const;
-    DocumentInfo& activeRecord();
-    CommandActions& commands() { return *commands_; }
-    ToolsController& tools() { return *tools_; }
-    Settings& settings() { return settings_; }
-    // Panels 0 to 6, then the document's encoding.
-    const std::array<QLabel*, 8>& statusPanels() const { return panels_; }
+    DocumentArea& documents() override { return *documents_; }
+    CommandActions& commands() override { return *commands_; }
+    Settings& settings() override { return settings_; }
+    MessageSink& messages() override { return *messages_; }
+    QWidget& hostWindow() override { return *this; }
+    QStatusBar* progressBarHost() override;
+    void setStatusText(const QString& text) override;
+    void showStatusTextNow(const QString& text) override;
+    void setTitle(const QString& fileName) override;
+    void setBottomPanel(QWidget* panel) override;
 
-    // Window caption (and the active tab's caption) for a document name.
-    void setTitle(const QString& fileName);
+    FileController& files() { return *files_; }
+    ToolsController& tools() { return *tools_; }
+    // Panels 0 to 6, then the document's encoding.
+    const std::array<QLabel*, 8>& statusPanels() const;
     // Re-applies the settings to the window (start-up and after Options).
     void applySettings();
-    // Save: under the document's name, or one asked for; false when nothing was written.
-    bool saveActive();
-    // The save question: Yes, No or Cancel (as myMessageDlg results).
-    int askSave(const QString& question);
-    // Status panel 6: hints and progress texts.
-    void setStatusText(const QString& text);
     // Runs one status tick now (the timer does it every 50 ms).
     void statusTick();
-    // Appends text read from standard input to the active document.
-    void appendStandardInput(const QByteArray& bytes);
-
-    // Loads a file into the active document; false (after saying why) when it cannot.
-    bool openFileInto(const QString& fileName);
-    // The New command's work without its question.
-    void newDocument();
-    // Saves a document of the window; false when nothing was written.
-    bool saveDocumentAs(DocumentEdit* edit, const QString& fileName, bool makeBackup, bool updateState);
-
-    // Puts a panel (the grep results) under the documents, with a splitter between.
-    void setBottomPanel(QWidget* panel);
-    MessageSink& messages();
 
     // Set by the tray menu's Exit so that closing really ends the program.
     bool reallyExit = false;
+
+Q_SIGNALS:
+    // The start-up work of the first show is done (startupDone() is true).
+    void startupFinished();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
@@ -100,55 +91,40 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
-    void buildStatusBar();
     void buildToolbar();
     void buildTray();
     void registerEditViewCommands();
     void registerDocumentCommands();
-    void registerFileCommands();
     void registerTextCommands();
-    void rebuildRecentMenus();
-    void openRecent(int slot);
-    void openChosenFile(const QString& fileName);
-    bool reuseOrCreateTabForOpen();
-    void addRecentFile(const QString& fileName);
-    void storeDocumentFileInfo(const DocumentInfo& record);
-    void restoreDocumentFileInfo(DocumentInfo& record);
-    void autosaveTick();
-    void offerRecovery();
-    void openStartupDocument();
     void bugReportForm();
-    QString dialogDirectory() const;
-    QString saveAsDialog(const QString& start);
-    QString decodeStandardInput(const QByteArray& bytes) const;
+    // Where a command's result goes: a new tab, or this document once its
+    // changes were dealt with; false when the save question was cancelled.
+    bool makeRoomForResult(bool clearDocument);
     void firstShow();
     bool runCloseSequence();
     void onHandOver(const QString& path);
-    QFont editorFont() const;
-    CommandStateInputs commandState() const;
+    CommandStateInputs commandState();
 
     SettingsStore& store_;
     Settings settings_;
     QStringList args_;
-    bool hasParam_ = false;
     bool firstShown_ = false;
     bool startupDone_ = false;
-    bool overwrite_ = false;
     std::unique_ptr<DialogMessageSink> dialogSink_;
     MessageSink* messages_ = nullptr;
     DocumentArea* documents_ = nullptr;
     QSplitter* splitter_ = nullptr;
     CommandActions* commands_ = nullptr;
     QToolBar* toolbar_ = nullptr;
-    std::array<QLabel*, 8> panels_{};
+    std::unique_ptr<StatusLine> status_;
     QTimer statusTimer_;
-    QTimer autosaveTimer_;
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* editPopup_ = nullptr;
     QMenu* tabsPopup_ = nullptr;
     QPointer<SingleInstance> instance_;
-    std::unique_ptr<AutosaveStore> autosave_;
-    QString dialogDir_;
+    FileController* files_ = nullptr;
+    // One printer for the window: Printer setup configures what Print uses.
+    std::unique_ptr<QsciPrinter> printer_;
     SearchController* search_ = nullptr;
     ToolsController* tools_ = nullptr;
 };

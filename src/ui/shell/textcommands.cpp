@@ -7,6 +7,7 @@
 #include "core/text/selectioncommands.h"
 #include "core/text/splitcolumn.h"
 #include "platform/systemenvironment.h"
+#include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -32,9 +33,9 @@ public:
     void setBusy(bool busy) override
     {
         if (busy)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            BusyCursor::show();
         else
-            QApplication::restoreOverrideCursor();
+            BusyCursor::hide();
     }
 
 private:
@@ -59,12 +60,8 @@ void SDIAppForm::registerTextCommands()
             return;
         const QString source = splitColumnSource(activeText());
         const QString result = splitColumn(source, form.column(), form.separator());
-        if (documents_->isMultiDoc())
-            documents_->createDocumentTab();
-        else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel)
+        if (!makeRoomForResult(true))
             return;
-        else
-            newDocument();
         activeText().setText(result);
         activeRecord().modified = true;
     });

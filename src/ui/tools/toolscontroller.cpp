@@ -34,6 +34,11 @@ ToolsController::ToolsController(ToolsHost host)
     monitor_->signalChange();
     monitor_->setOnChange([this] { clipboardChanged(); });
     registerCommands();
+    // Cut and Copy must be enabled the moment a selection appears: a shortcut
+    // pressed before the next status tick would reach the edit's own copy and
+    // miss the multi-clipboard.
+    followSelection(host_.documents.singleEdit());
+    connect(&host_.documents, &DocumentArea::editCreated, this, &ToolsController::followSelection);
 }
 
 ToolsController::~ToolsController() = default;
@@ -55,6 +60,12 @@ void ToolsController::registerCommands()
     c.setHandler(QStringLiteral("Gettextfromselection1"), [this] { getTextFromSelection(); });
     c.setHandler(QStringLiteral("Yourfavtxt1"), [this] { favouriteTexts(); });
     c.setHandler(QStringLiteral("Symbol1"), [this] { symbols(); });
+}
+
+void ToolsController::followSelection(DocumentEdit* edit)
+{
+    if (edit && host_.refreshCommands)
+        connect(edit, &QsciScintilla::selectionChanged, this, [this] { host_.refreshCommands(); });
 }
 
 void ToolsController::clipboardChanged()

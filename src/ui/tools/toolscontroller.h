@@ -14,6 +14,7 @@ namespace varnik {
 class ClipboardMonitor;
 class CommandActions;
 class DocumentArea;
+class DocumentEdit;
 class FormClipboard;
 class MessageSink;
 struct Settings;
@@ -62,6 +63,7 @@ public:
 
 private:
     void registerCommands();
+    void followSelection(DocumentEdit* edit);
     void clipboardChanged();
     void pasteFromMultiClipboard();
     void getTextFromSelection();

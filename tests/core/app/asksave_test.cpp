@@ -47,6 +47,34 @@ TEST(AskSave, asksOnlyAboutChangesAndKeepsThemUnlessSaved)
     }
 }
 
+TEST(AskSave, dropsChangesOnlyWhenUnchangedUnwarnedOrConfirmed)
+{
+    struct Row {
+        const char* name;
+        bool modified, warnings;
+        std::deque<int> answers;
+        bool goesOn, asked;
+    };
+    const Row rows[] = {
+        {"unmodified", false, true, {}, true, false},
+        {"warningsOff", true, false, {}, true, false},
+        {"confirmed", true, true, {Result::Yes}, true, true},
+        {"refused", true, true, {Result::No}, false, true},
+        {"dialogClosed", true, true, {0}, false, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        test::RecordingSink sink(r.answers);
+        EXPECT_EQ(mayDropChanges(FileTexts::kNewAnyway.toString(), r.modified, r.warnings, sink), r.goesOn);
+        ASSERT_EQ(sink.messages.size(), r.asked ? 1u : 0u);
+        if (r.asked) {
+            EXPECT_EQ(sink.messages[0].text, FileTexts::kNewAnyway.toString());
+            EXPECT_EQ(sink.messages[0].kind, MessageKind::Confirmation);
+            EXPECT_EQ(sink.messages[0].buttons, Buttons::YesNo);
+        }
+    }
+}
+
 TEST(FileTexts, dialogFilterBecomesNameFilters)
 {
     const QStringList filters = FileTexts::nameFilters();

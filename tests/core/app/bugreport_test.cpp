@@ -1,9 +1,37 @@
 #include "core/app/bugreport.h"
+#include "core/app/memorysettingsstore.h"
+#include "core/app/settingvalues.h"
+
+#include <QUuid>
 
 #include <gtest/gtest.h>
 
 namespace varnik {
 namespace {
+
+TEST(BugReport, totalMemoryFromMeminfo)
+{
+    const std::pair<const char*, qint64> rows[] = {
+        {"MemTotal:       24576000 kB\nMemFree:         1000 kB\n", 24576000},
+        {"MemFree:         1000 kB\nMemTotal:   2048 kB", 2048},
+        {"MemFree:         1000 kB\n", 0},
+        {"", 0},
+    };
+    for (const auto& [text, kb] : rows)
+        EXPECT_EQ(memTotalKb(QByteArrayView(text)), kb) << text;
+}
+
+TEST(BugReport, reportId_isRandom_andKeptInTheSettings)
+{
+    MemorySettingsStore first, second;
+    const QString id = bugReportId(first);
+    EXPECT_FALSE(QUuid::fromString(id).isNull());
+    EXPECT_EQ(readSetting(first, u"ReportID"_qs).value_or(QString()), id);
+    EXPECT_EQ(bugReportId(first), id);
+    EXPECT_NE(bugReportId(second), id);
+    writeSetting(second, u"ReportID"_qs, u"not an id"_qs);
+    EXPECT_FALSE(QUuid::fromString(bugReportId(second)).isNull());
+}
 
 TEST(BugReport, groupsThousands)
 {

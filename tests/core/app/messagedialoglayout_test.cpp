@@ -15,6 +15,33 @@ TEST(MessageDialogLayout, captionsPerKind)
     EXPECT_EQ(messageDialogCaption(-1), QStringLiteral("Varnik "));
 }
 
+TEST(MessageDialogLayout, growsToTheTextThenScrolls)
+{
+    const QSize screen(1024, 768);
+    struct Row {
+        const char* name;
+        int textWidth;
+        int lines; // of 16 pixels each at any width
+        QSize size;
+        bool scrolls;
+    };
+    const Row rows[] = {
+        {"short_text_keepsTheFixedBox", 100, 2, QSize(345, 153), false},
+        {"eleven_lines_growDown", 200, 11, QSize(345, 16 * 11 + 72), false},
+        {"wide_line_growsAcross", 500, 1, QSize(580, 153), false},
+        {"wider_than_the_screen_stops_there", 5000, 1, QSize(1024 - 64, 153), false},
+        {"taller_than_the_screen_scrolls", 200, 500, QSize(345, 768 - 64), true},
+    };
+    for (const Row& r : rows) {
+        const auto g = messageDialogGeometry(
+            r.textWidth, [&r](int) { return 16 * r.lines; }, screen);
+        EXPECT_EQ(g.size, r.size) << r.name;
+        EXPECT_EQ(g.scrolls, r.scrolls) << r.name;
+        EXPECT_EQ(g.textBox.width(), g.size.width() - 80) << r.name;
+        EXPECT_EQ(g.buttonsY + kMessageButtonHeight + 14, g.size.height()) << r.name;
+    }
+}
+
 TEST(MessageDialogLayout, buttonsCentredInBitOrder)
 {
     struct Row {

@@ -64,14 +64,19 @@ TEST(EvaluateExpressions, lines)
 
 TEST(EvaluateExpressions, syntaxErrorStopsTheCommand)
 {
-    runTable(evaluateExpressions, {
-                                      {"right_side_not_a_number", "x = 2*3", "error: "},
-                                      {"malformed_number", "1+1\r\n2.", "error: Wrong number."},
-                                      {"second_equals_stays_in_the_formula", "1+1==", "error: "},
-                                      {"tab_inside_a_formula", "1\t+1", "error: "},
-                                      {"bare_equals", "=", "error: "},
-                                      {"text_after_equals_joins_the_formula", "2*3 = \xc5\xbc", "error: "},
-                                  });
+    const std::string longFormula(70, '1');
+    const std::string longShown = "error: Syntax error in formula\r\n" + std::string(57, '1') + "...";
+    runTable(evaluateExpressions,
+             {
+                 {"right_side_not_a_number", "x = 2*3", "error: Syntax error in formula\r\nx  2*3"},
+                 {"malformed_number", "1+1\r\n2.", "error: Wrong number."},
+                 {"second_equals_stays_in_the_formula", "1+1==", "error: Syntax error in formula\r\n1+1="},
+                 {"tab_inside_a_formula", "1\t+1", "error: Syntax error in formula\r\n1\t+1"},
+                 {"bare_equals", "=", "error: Syntax error in formula\r\n"},
+                 {"text_after_equals_joins_the_formula", "2*3 = \xc5\xbc",
+                  "error: Syntax error in formula\r\n2*3  \xc5\xbc"},
+                 {"long_formula_is_cut_to_60", (longFormula + "+").c_str(), longShown.c_str()},
+             });
 }
 
 TEST(EvaluateExpressions, atMost255Names)

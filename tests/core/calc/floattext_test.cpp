@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace varnik {
@@ -70,6 +71,30 @@ TEST(ParseFloat, acceptsTheUserForm)
     };
     for (const Row& r : rows)
         EXPECT_EQ(parseFloat(QString::fromLatin1(r.text), r.sep), r.expected) << r.text;
+}
+
+// Below the smallest normal number (about 3.4e-4932) the extended type still
+// holds subnormal values; only what is below those becomes zero.
+TEST(ParseFloat, belowTheNormalRange_givesTheSubnormalValue)
+{
+    const long double smallestSubnormal = std::numeric_limits<long double>::denorm_min();
+    struct Row {
+        const char* name;
+        const char* text;
+        long double expected;
+    };
+    const Row rows[] = {
+        {"just_below_normal", "3e-4932", 3e-4932L},
+        {"deep_subnormal", "1e-4940", 1e-4940L},
+        {"negative_subnormal", "-2.5e-4935", -2.5e-4935L},
+        {"smallest_subnormal", "3.6451995318824746e-4951", smallestSubnormal},
+        {"below_every_subnormal", "1e-4960", 0},
+    };
+    for (const Row& r : rows) {
+        const long double v = parseFloat(QString::fromLatin1(r.text), u'.');
+        EXPECT_EQ(v, r.expected) << r.name;
+        EXPECT_EQ(std::signbit(v), std::signbit(r.expected)) << r.name;
+    }
 }
 
 TEST(ParseFloat, rejectsWithTheUserMessage)

@@ -59,6 +59,35 @@ TEST(LineEditing, deleteAndWords)
     });
 }
 
+// Characters beyond the Basic Multilingual Plane take two positions; no
+// command may leave half of one behind.
+TEST(LineEditing, wholeCharactersOutsideTheBasicPlane)
+{
+    runRows({
+        {"delete_beforeEmoji_removesAllOfIt", deleteAtCaret, "\xF0\x9F\x98\x80z", 0, 0, "z", 0, 0},
+        {"delete_betweenEmojis", deleteAtCaret, "a\xF0\x9F\x98\x80\xF0\x9F\x98\x81", 1, 0,
+         "a\xF0\x9F\x98\x81", 1, 0},
+        {"selectWord_onEmoji_theWholeEmoji", selectWordAtCursor, "a \xF0\x9F\x98\x80 b", 2, 0,
+         "a \xF0\x9F\x98\x80 b", 2, 2},
+        {"selectWord_emojiAtStart_thenWord", selectWordAtCursor,
+         "\xF0\x9F\x98\x80"
+         "ab",
+         3, 0,
+         "\xF0\x9F\x98\x80"
+         "ab",
+         2, 2},
+        {"selectWord_mathLetterIsALetter", selectWordAtCursor,
+         "x \xF0\x9D\x90\x80"
+         "bc y",
+         4, 0,
+         "x \xF0\x9D\x90\x80"
+         "bc y",
+         2, 4},
+        {"deleteWord_afterA_removesTheEmoji", deleteWord, "a\xF0\x9F\x98\x80", 1, 0, "a", 1, 0},
+        {"deleteWord_emojiOnly", deleteWord, "\xF0\x9F\x98\x80", 0, 0, "\xF0\x9F\x98\x80", 0, 0},
+    });
+}
+
 TEST(LineEditing, lines)
 {
     runRows({

@@ -2,6 +2,7 @@
 #include "core/text/lineoperations.h"
 #include "core/text/lines.h"
 #include "core/text/tabsspaces.h"
+#include "core/text/textencoding.h"
 
 #include "texttestsupport.h"
 
@@ -96,6 +97,29 @@ TEST(CaseOperations, loneSurrogateHalvesStay)
 {
     const QString broken = QString(QChar(0xD801)) + u'a' + QChar(0xDC28);
     EXPECT_EQ(toUpperCase(broken), QString(QChar(0xD801)) + u'A' + QChar(0xDC28));
+}
+
+// A legacy document keeps fitting its code page: windows-1250 has µ but not
+// its upper-case partner, Greek Mu.
+TEST(CaseOperations, legacyCodePage_keepsCharactersWithoutAPartnerThere)
+{
+    struct Row {
+        const char* name;
+        void (*op)(QString&, const TextEncoding&);
+        TextEncoding encoding;
+        const char* input;
+        const char* expected;
+    } rows[] = {
+        {"upper_cp1250_microStays", toUpperCaseInPlace, TextEncoding::codePage(), "aµbą", "AµBĄ"},
+        {"invert_cp1250_microStays", invertCaseInPlace, TextEncoding::codePage(), "aµŁ", "Aµł"},
+        {"lower_cp1250_polish", toLowerCaseInPlace, TextEncoding::codePage(), "ŻÓŁW", "żółw"},
+        {"upper_utf8_microBecomesMu", toUpperCaseInPlace, TextEncoding::utf8(), "aµ", "AΜ"},
+    };
+    for (const auto& r : rows) {
+        QString text = u8(r.input);
+        r.op(text, r.encoding);
+        EXPECT_EQ(text, u8(r.expected)) << r.name;
+    }
 }
 
 TEST(TabsSpaces, replaceFromTheLeftWithoutOverlap)

@@ -1,6 +1,7 @@
 #include "core/app/error.h"
 #include "core/text/caseoperations.h"
 #include "core/text/stringtransforms.h"
+#include "core/text/textencoding.h"
 #include "core/text/urlcoding.h"
 
 #include "texttestsupport.h"
@@ -188,11 +189,11 @@ TEST(InPlaceVariants, agreeWithTheCopyingOnes)
         QString r = in, u = in, l = in, i = in, t = in;
         reverseInPlace(r);
         EXPECT_EQ(r, reverseText(in)) << in.size();
-        toUpperCaseInPlace(u);
+        toUpperCaseInPlace(u, TextEncoding::utf8());
         EXPECT_EQ(u, toUpperCase(in));
-        toLowerCaseInPlace(l);
+        toLowerCaseInPlace(l, TextEncoding::utf8());
         EXPECT_EQ(l, toLowerCase(in));
-        invertCaseInPlace(i);
+        invertCaseInPlace(i, TextEncoding::utf8());
         EXPECT_EQ(i, invertCase(in));
         rot13InPlace(t);
         EXPECT_EQ(t, rot13(in));
@@ -203,7 +204,7 @@ TEST(InPlaceVariants, leaveSharedCopiesAlone)
 {
     const QString original = u8("abc");
     QString copy = original;
-    toUpperCaseInPlace(copy);
+    toUpperCaseInPlace(copy, TextEncoding::utf8());
     EXPECT_EQ(original, u8("abc"));
     EXPECT_EQ(copy, u8("ABC"));
 }

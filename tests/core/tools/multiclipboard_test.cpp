@@ -60,21 +60,6 @@ TEST(MultiClipboard, removeTakesOnlyTheExactEntry)
     EXPECT_TRUE(list.add(u"Alpha"_qs)) << "a removed text can be collected again";
 }
 
-TEST(MultiClipboard, manyEntriesStaySortedAndUnique)
-{
-    MultiClipboard list(QLocale(QLocale::English));
-    for (int i = 0; i < 20000; ++i) {
-        list.add(QStringLiteral("item %1").arg((i * 7919) % 10000));
-        list.add(QStringLiteral("ITEM %1").arg(i % 10000));
-    }
-    const QStringList entries = list.entries();
-    ASSERT_EQ(entries.size(), 10000);
-    QCollator collator(QLocale(QLocale::English));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    for (qsizetype i = 1; i < entries.size(); ++i)
-        ASSERT_LT(collator.compare(entries[i - 1], entries[i]), 0) << i;
-}
-
 TEST(MultiClipboardToolTip, trimsAndCutsAt33Characters)
 {
     const QString d32(32, u'd');

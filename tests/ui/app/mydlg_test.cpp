@@ -1,7 +1,11 @@
 #include "ui/app/mydlg.h"
 #include "ui/platform/launcher.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -54,6 +58,41 @@ TEST(MyDlg, showsOnlyTheAskedButtonsAtTheirPlaces)
     EXPECT_EQ(buttons[0]->text(), QStringLiteral("&Yes"));
     EXPECT_EQ(buttons[0]->x(), (345 - 166 + 8) / 2);
     EXPECT_EQ(buttons[1]->x(), buttons[0]->x() + 83);
+}
+
+TEST(MyDlg, longMessage_isShownWhole_orScrolls)
+{
+    QStringList lines;
+    for (int i = 1; i <= 11; ++i)
+        lines
+            << QStringLiteral("Line %1 of the file information: /home/user/some/longer/path/name.txt").arg(i);
+    struct Row {
+        const char* name;
+        QString text;
+        bool mayScroll;
+    };
+    const Row rows[] = {
+        {"eleven_lines_fit", lines.join(QStringLiteral("\r\n")), false},
+        {"one_short_line", QStringLiteral("Do you want to save the changes?"), false},
+        {"thousand_lines_scroll", QStringLiteral("x\n").repeated(1000), true},
+    };
+    for (const Row& r : rows) {
+        MyDlg dlg(r.text, 2, Buttons::OK);
+        dlg.show();
+        auto* message = dlg.findChild<QLabel*>(QStringLiteral("message"));
+        ASSERT_NE(message, nullptr) << r.name;
+        // The label holds the whole text at its width...
+        EXPECT_GE(message->height(), message->heightForWidth(message->width())) << r.name;
+        // ...and the dialog shows all of it unless the screen is too small.
+        auto* area = dlg.findChild<QScrollArea*>();
+        const bool scrolls = area && area->verticalScrollBar()->maximum() > 0;
+        EXPECT_EQ(scrolls, r.mayScroll) << r.name;
+        if (!scrolls) {
+            EXPECT_LE(message->height(), area ? area->viewport()->height() : 81) << r.name;
+        }
+        EXPECT_LE(dlg.height(), dlg.screen()->availableSize().height()) << r.name;
+        EXPECT_GE(dlg.width(), 345) << r.name;
+    }
 }
 
 TEST(Launcher, refusesWhatIsNotAWebAddress)

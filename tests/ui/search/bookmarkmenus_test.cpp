@@ -128,11 +128,13 @@ TEST_F(BookmarkMenusTest, submenusHoldTheGeneratedItems)
     ASSERT_NE(goTo, nullptr);
     ASSERT_EQ(create->actions().size(), 10);
     ASSERT_EQ(goTo->actions().size(), 13);
-    EXPECT_EQ(create->actions()[9]->text(), u"#10"_qs);
+    EXPECT_EQ(create->actions()[0]->text(), u"#1\tShift+Ctrl+1"_qs);
+    EXPECT_EQ(create->actions()[9]->text(), u"#10\tShift+Ctrl+0"_qs);
+    EXPECT_EQ(goTo->actions()[0]->text(), u"#1\tCtrl+1"_qs);
     EXPECT_EQ(create->actions()[9]->shortcut(), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_0));
     EXPECT_EQ(goTo->actions()[9]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
     EXPECT_TRUE(goTo->actions()[10]->isSeparator());
-    EXPECT_EQ(goTo->actions()[11]->text(), u"&Previous"_qs);
+    EXPECT_EQ(goTo->actions()[11]->text(), u"&Previous\tShift+Ctrl+-"_qs);
     EXPECT_EQ(goTo->actions()[12]->statusTip(), u"Go to next bookmark..."_qs);
 }
 

@@ -4,6 +4,7 @@
 #include "ui/search/myfinddlg.h"
 #include "ui/search/myrepldlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -191,6 +192,25 @@ TEST_F(SearchWindowTest, replaceAll_isOneUndoStep_andOnlyAfterYes)
         }
         dlg.reject();
     }
+}
+
+TEST_F(SearchWindowTest, findAndReplaceWindows_areModal_evenAfterReplaceAll)
+{
+    setDocument(u"aaa"_qs, 0, 1);
+    press(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::activeModalWidget(), &controller->findDialog());
+    controller->findDialog().reject();
+    sink.answer = Result::Yes;
+    press(Qt::Key_R, Qt::ControlModifier);
+    MyReplDlg& dlg = controller->replaceDialog();
+    EXPECT_EQ(QApplication::activeModalWidget(), &dlg);
+    dlg.whatField()->setEditText(u"a"_qs);
+    dlg.replaceField()->setEditText(u"b"_qs);
+    dlg.findChild<QPushButton*>(u"ReplaceAll"_qs)->click();
+    EXPECT_EQ(text().text(), u"bbb"_qs);
+    // The document stays out of reach until the window closes.
+    EXPECT_EQ(QApplication::activeModalWidget(), &dlg);
+    dlg.reject();
 }
 
 TEST_F(SearchWindowTest, replaceWindow_findNextAndReplaceStepThroughTheText)

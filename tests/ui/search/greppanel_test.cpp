@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace varnik::test {
@@ -139,8 +140,10 @@ TEST_F(GrepPanelTest, popupCommands_closeClearSaveAndCopy)
     c.action(u"Clearresults1"_qs)->trigger();
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_TRUE(controller->grepPanel().isVisible());
+    EXPECT_FALSE(window->statusPanels()[6]->text().isEmpty()) << "the grep's note";
     c.action(u"Closeresults1"_qs)->trigger();
     EXPECT_FALSE(controller->grepPanel().isVisible());
+    EXPECT_TRUE(window->statusPanels()[6]->text().isEmpty()) << "the note goes with the list";
 }
 
 TEST(GrepListModel, showsALongLineInPart_butKeepsItWhole)

@@ -4,10 +4,12 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/filecontroller.h"
 #include "ui/app/documenttabs.h"
 #include "ui/shell/sdiappform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -169,6 +171,19 @@ TEST_F(SDIAppFormTest, modeSwitch_keepsTextNameAndFlag_orAsksBeforeDroppingTabs)
     EXPECT_EQ(w->activeText().text(), u"kept"_qs);
 }
 
+TEST_F(SDIAppFormTest, editPopup_opensOnEveryEdit_alsoTabsMadeLater)
+{
+    auto w = make(true);
+    w->documents().createDocumentTab();
+    for (DocumentEdit* edit : {w->documents().singleEdit(), w->documents().tabs()->editAt(1)}) {
+        Q_EMIT edit->customContextMenuRequested(QPoint(5, 5));
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        EXPECT_EQ(popup->objectName(), u"MainEditPopupMenu"_qs);
+        popup->close();
+    }
+}
+
 TEST_F(SDIAppFormTest, duplicateIntoNewTab_givesAnUntitledModifiedCopy)
 {
     auto w = make(true);
@@ -185,9 +200,9 @@ TEST_F(SDIAppFormTest, duplicateIntoNewTab_givesAnUntitledModifiedCopy)
 TEST_F(SDIAppFormTest, standardInput_becomesTheFirstDocument)
 {
     auto w = make(false);
-    w->appendStandardInput(QByteArray("line 1\r\nza\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87\n"));
+    w->files().appendStandardInput(QByteArray("line 1\r\nza\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87\n"));
     EXPECT_EQ(w->activeText().text(), u"line 1\r\nzażółć\r\n"_qs);
-    w->appendStandardInput(QByteArray());
+    w->files().appendStandardInput(QByteArray());
     EXPECT_EQ(w->activeText().lineCount(), 3);
 }
 

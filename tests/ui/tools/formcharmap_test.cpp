@@ -78,15 +78,6 @@ TEST_F(FormCharMapTest, layoutAndTexts)
 {
     EXPECT_EQ(form.windowTitle(), u"Character Map"_qs);
     EXPECT_EQ(form.size(), QSize(623, 212));
-    const char* buttons[][3] = {{"B4", "&Next", "Next font"},
-                                {"B3", "Close", "Copy edit field to clipboard and close window"},
-                                {"B2", "&Select", "Copy selected char to edit field"},
-                                {"B1", "&Copy", "Copy edit field to clipboard"}};
-    for (const auto& b : buttons) {
-        ASSERT_NE(button(b[0]), nullptr) << b[0];
-        EXPECT_EQ(button(b[0])->text(), QString::fromLatin1(b[1]));
-        EXPECT_EQ(button(b[0])->toolTip(), QString::fromLatin1(b[2]));
-    }
     EXPECT_TRUE(form.characterSetField().toolTip().startsWith(
         u"Select code of the subset:\n0 - ANSI characters."_qs));
     EXPECT_EQ(form.characterSetField().maximum(), 255);

@@ -109,15 +109,5 @@ TEST_F(FormClipboardTest, deleteSelectsTheFirstRow_clearEmpties_pasteWithoutRows
     EXPECT_EQ(QApplication::clipboard()->text(), u"before"_qs);
 }
 
-TEST_F(FormClipboardTest, hugeEntriesShowShortened)
-{
-    list.add(QString(1 << 20, u'x') + u"\r\nend"_qs);
-    form.fill();
-    const QString shown = form.list().texts().data(form.list().texts().index(3), Qt::DisplayRole).toString();
-    EXPECT_LE(shown.size(), 310);
-    EXPECT_FALSE(shown.contains(u'\n'));
-    EXPECT_EQ(form.list().texts().texts()[3].size(), (1 << 20) + 5) << "the row keeps the whole text";
-}
-
 } // namespace
 } // namespace varnik

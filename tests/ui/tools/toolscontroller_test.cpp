@@ -114,6 +114,17 @@ TEST_F(ToolsTest, cutAndCopyFeedTheMultiClipboard_onlyWithMultiClipAndAFocusedSe
     EXPECT_FALSE(shown) << "MultiClip off: the command does nothing even with entries";
 }
 
+TEST_F(ToolsTest, copyShortcutRightAfterSelecting_feedsTheMultiClipboard)
+{
+    auto w = make();
+    QTest::keyClicks(w->activeEdit(), u"word"_qs);
+    w->statusTick(); // Copy disabled: nothing selected
+    // No status tick between selecting and copying.
+    QTest::keyClick(w->activeEdit(), Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(w->activeEdit(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(w->tools().multiClipboard().entries(), QStringList{u"word"_qs});
+}
+
 TEST_F(ToolsTest, pasteFromMultiClipboard_pastesTheChosenTextAndLeavesItOnTheClipboard)
 {
     auto w = make();

@@ -1,6 +1,4 @@
-// The File menu: opening, saving, recent files, block read and write, file
-// information, dropped files, autosave and recovery.
-#include "ui/shell/sdiappform.h"
+#include "ui/app/filecontroller.h"
 
 #include "core/app/asksave.h"
 #include "core/app/codepage.h"
@@ -9,47 +7,30 @@
 #include "core/app/filefacts.h"
 #include "core/app/fileinfo.h"
 #include "core/app/filetexts.h"
-#include "core/app/session.h"
+#include "core/app/settings.h"
+#include "core/app/settingsstore.h"
 #include "core/app/shortenname.h"
+#include "ui/app/activedocument.h"
+#include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/app/documenttabs.h"
+#include "ui/app/filedialogs.h"
 #include "ui/app/longoperation.h"
-#include "ui/app/mydlg.h"
 #include "ui/app/scintilladocumentloader.h"
 #include "ui/platform/launcher.h"
-#include "ui/platform/systeminfo.h"
+#include "ui/platform/standardinput.h"
 
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileDialog>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
-#include <QMimeData>
-#include <QStatusBar>
-#include <QTimer>
-
-#include <thread>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <QPointer>
+#include <QWidget>
 
 namespace varnik {
 
 namespace {
-
-// The busy cursor for the length of a long step.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-QString filterString() { return FileTexts::nameFilters().join(QStringLiteral(";;")); }
 
 FileInfo toFileInfo(const DocumentInfo& record, const QRect& window)
 {
@@ -85,57 +66,59 @@ private:
     LongOperation& operation_;
 };
 
-// For bench/run_open_save.sh: with VARNIK_BENCH_EXIT_AFTER_PAINT=1 the program
-// ends as soon as the document opened from the command line has been painted;
-// VARNIK_BENCH_SAVE_TO names a file to save it to (as Save as) before that.
-class BenchExit : public QObject {
-public:
-    BenchExit(SDIAppForm* form, DocumentEdit* edit) : QObject(form), form_(form), edit_(edit)
-    {
-        edit->viewport()->installEventFilter(this);
-        edit->viewport()->update();
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint && !done_) {
-            done_ = true;
-            // Runs once this paint is over.
-            QTimer::singleShot(0, this, [this] {
-                const QString saveTo = qEnvironmentVariable("VARNIK_BENCH_SAVE_TO");
-                if (!saveTo.isEmpty() && !form_->saveDocumentAs(edit_, saveTo, false, false))
-                    QCoreApplication::exit(1);
-                else
-                    QCoreApplication::exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    SDIAppForm* form_;
-    DocumentEdit* edit_;
-    bool done_ = false;
-};
-
 } // namespace
 
-QString SDIAppForm::dialogDirectory() const
+FileController::FileController(ActiveDocument& window, SettingsStore& store)
+    : QObject(&window.hostWindow()), window_(window), store_(store), settings_(window.settings()),
+      messages_(&window.messages()), documents_(&window.documents()), commands_(&window.commands())
+{
+    setObjectName(QStringLiteral("FileController"));
+    registerCommands();
+    connect(&autosaveTimer_, &QTimer::timeout, this, &FileController::autosaveTick);
+}
+
+FileController::~FileController() = default;
+
+DocumentEdit* FileController::activeEdit()
+{
+    return window_.activeEdit();
+}
+
+TextEdit& FileController::activeText()
+{
+    return window_.activeText();
+}
+
+DocumentInfo& FileController::activeRecord()
+{
+    return window_.activeRecord();
+}
+
+QStatusBar* FileController::statusBar()
+{
+    return window_.progressBarHost();
+}
+
+void FileController::setStatusText(const QString& text)
+{
+    window_.setStatusText(text);
+}
+
+QString FileController::dialogDirectory() const
 {
     if (settings_.useDlftDir && !settings_.loadSaveDir.isEmpty())
         return settings_.loadSaveDir;
     return dialogDir_;
 }
 
-void SDIAppForm::addRecentFile(const QString& fileName)
+void FileController::addRecentFile(const QString& fileName)
 {
     settings_.lastFiles.add(fileName, settings_.lastUsedCnt);
     rebuildRecentMenus();
     writeRecentFiles(store_, settings_.lastFiles);
 }
 
-void SDIAppForm::rebuildRecentMenus()
+void FileController::rebuildRecentMenus()
 {
     const auto shorten = [](const QString& name) { return shortenName(name, QString()); };
     const std::pair<const char16_t*, bool> menus[] = {{u"Reopen1", false}, {u"Reopenrecent1", true}};
@@ -156,19 +139,20 @@ void SDIAppForm::rebuildRecentMenus()
     }
 }
 
-void SDIAppForm::storeDocumentFileInfo(const DocumentInfo& record)
+void FileController::storeDocumentFileInfo(const DocumentInfo& record)
 {
     if (!record.fileName.isEmpty())
-        storeFileInfo(store_, settings_, record.fileName, toFileInfo(record, geometry()));
+        storeFileInfo(store_, settings_, record.fileName,
+                      toFileInfo(record, window_.hostWindow().geometry()));
 }
 
-void SDIAppForm::restoreDocumentFileInfo(DocumentInfo& record)
+void FileController::restoreDocumentFileInfo(DocumentInfo& record)
 {
     FileInfo info;
     const bool readWindow = !documents_->isMultiDoc() || documents_->tabs()->tabCount() < 2;
     const FileInfoLoad load = loadFileInfo(store_, settings_, record.fileName, readWindow, info);
     if (load.window && info.width > 100 && info.height > 100)
-        setGeometry(info.left, info.top, info.width, info.height);
+        window_.hostWindow().setGeometry(info.left, info.top, info.width, info.height);
     record.selStart = info.selStart;
     record.selLength = info.selLength;
     for (int i = 0; i < FileInfo::kBookmarks; ++i) {
@@ -177,7 +161,7 @@ void SDIAppForm::restoreDocumentFileInfo(DocumentInfo& record)
     }
 }
 
-bool SDIAppForm::openFileInto(const QString& fileName)
+bool FileController::openFileInto(const QString& fileName)
 {
     if (LongOperation::running())
         return false; // one file at a time
@@ -216,7 +200,7 @@ bool SDIAppForm::openFileInto(const QString& fileName)
     record->fileName = name;
     record->modified = false;
     record->encoding = format.encoding;
-    setTitle(name);
+    window_.setTitle(name);
     restoreDocumentFileInfo(*record);
     if (settings_.extraInfo)
         edit->textEdit().setSelection(record->selStart, record->selLength);
@@ -226,16 +210,15 @@ bool SDIAppForm::openFileInto(const QString& fileName)
     return true;
 }
 
-void SDIAppForm::newDocument()
+void FileController::newDocument()
 {
-    panels_[0]->setText(QStringLiteral("1:1"));
     activeEdit()->setVisible(true);
     activeText().setText(QString());
     documents_->resetActiveRecord();
-    setTitle(QString());
+    window_.setTitle(QString());
 }
 
-bool SDIAppForm::reuseOrCreateTabForOpen()
+bool FileController::reuseOrCreateTabForOpen()
 {
     if (!(settings_.multiDoc && settings_.dfltONT))
         return false;
@@ -246,26 +229,26 @@ bool SDIAppForm::reuseOrCreateTabForOpen()
     return true;
 }
 
-void SDIAppForm::openChosenFile(const QString& fileName)
+void FileController::openChosenFile(const QString& fileName)
 {
     const bool newTab = reuseOrCreateTabForOpen();
     if (!openFileInto(fileName) && newTab)
         documents_->closeActiveTabQuietly(); // the tab made for it would stay empty
 }
 
-void SDIAppForm::openRecent(int slot)
+void FileController::openRecent(int slot)
 {
     const QString name = settings_.lastFiles.slot(slot);
     if (name.isEmpty())
         return;
-    if (!isVisible())
-        show();
+    if (!window_.hostWindow().isVisible())
+        window_.hostWindow().show();
     if (askSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
         return;
     openChosenFile(name);
 }
 
-bool SDIAppForm::saveDocumentAs(DocumentEdit* edit, const QString& fileName, bool makeBackup, bool updateState)
+bool FileController::saveDocumentAs(DocumentEdit* edit, const QString& fileName, bool makeBackup, bool updateState)
 {
     if (fileName.isEmpty() || !edit)
         return false;
@@ -295,7 +278,7 @@ bool SDIAppForm::saveDocumentAs(DocumentEdit* edit, const QString& fileName, boo
         record->encoding = result.encoding;
         edit->textEdit().setModified(false);
         if (edit == activeEdit())
-            setWindowTitle(windowTitleFor(name));
+            window_.hostWindow().setWindowTitle(windowTitleFor(name));
         dialogDir_ = QFileInfo(name).absolutePath();
         storeDocumentFileInfo(*record);
         if (autosave_)
@@ -304,18 +287,26 @@ bool SDIAppForm::saveDocumentAs(DocumentEdit* edit, const QString& fileName, boo
     return true;
 }
 
-QString SDIAppForm::saveAsDialog(const QString& start)
+QString FileController::saveAsDialog(const QString& start)
 {
-    QFileDialog dialog(this, FileTexts::kSaveAsTitle.toString(), start.isEmpty() ? dialogDirectory() : start,
-                       filterString());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
-    if (!settings_.overWriteConfirm)
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return askSaveFileName(&window_.hostWindow(), FileTexts::kSaveAsTitle.toString(),
+                           start.isEmpty() ? dialogDirectory() : start, settings_.overWriteConfirm);
 }
 
-bool SDIAppForm::saveActive()
+QString FileController::chooseFileToOpen(const QString& title)
+{
+    return askOpenFileName(&window_.hostWindow(), title, dialogDirectory());
+}
+
+int FileController::askSave(const QString& question)
+{
+    // A save that did not happen (its dialog cancelled, the write failed)
+    // answers Cancel, so the caller never drops the changes.
+    return varnik::askSave(question, activeRecord().modified, settings_.warnings, *messages_,
+                           [this] { return saveActive(); });
+}
+
+bool FileController::saveActive()
 {
     QString name = activeRecord().fileName;
     if (name.isEmpty())
@@ -323,29 +314,26 @@ bool SDIAppForm::saveActive()
     return !name.isEmpty() && saveDocumentAs(activeEdit(), name, true, true);
 }
 
-void SDIAppForm::registerFileCommands()
+void FileController::registerCommands()
 {
     CommandActions& c = *commands_;
     auto on = [&c](const char16_t* id, CommandActions::Handler h) { c.setHandler(QString::fromUtf16(id), std::move(h)); };
 
     on(u"New1", [this] {
-        if (activeRecord().modified && settings_.warnings &&
-            messages_->message(FileTexts::kNewAnyway.toString(), MessageKind::Confirmation, Buttons::YesNo) !=
-                Result::Yes)
+        if (!mayDropChanges(FileTexts::kNewAnyway.toString(), activeRecord().modified, settings_.warnings,
+                            *messages_))
             return;
         newDocument();
     });
     on(u"OpenItem", [this] {
         if (askSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
             return;
-        const QString name =
-            QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
+        const QString name = chooseFileToOpen(FileTexts::kOpenTitle.toString());
         if (!name.isEmpty())
             openChosenFile(name);
     });
     on(u"Openinnewtab1", [this] {
-        const QString name =
-            QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
+        const QString name = chooseFileToOpen(FileTexts::kOpenTitle.toString());
         if (name.isEmpty())
             return;
         documents_->createDocumentTab();
@@ -353,8 +341,7 @@ void SDIAppForm::registerFileCommands()
             documents_->closeActiveTabQuietly();
     });
     on(u"Openinnewwindow1", [this] {
-        const QString name =
-            QFileDialog::getOpenFileName(this, FileTexts::kOpenTitle.toString(), dialogDirectory(), filterString());
+        const QString name = chooseFileToOpen(FileTexts::kOpenTitle.toString());
         if (!name.isEmpty())
             runCommand(QCoreApplication::applicationFilePath(), {name, QStringLiteral("-n")});
     });
@@ -362,9 +349,8 @@ void SDIAppForm::registerFileCommands()
         const QString name = activeRecord().fileName;
         if (name.isEmpty())
             return;
-        if (activeRecord().modified && settings_.warnings &&
-            messages_->message(FileTexts::kReloadAnyway.toString(), MessageKind::Confirmation, Buttons::YesNo) !=
-                Result::Yes)
+        if (!mayDropChanges(FileTexts::kReloadAnyway.toString(), activeRecord().modified, settings_.warnings,
+                            *messages_))
             return;
         if (openFileInto(name))
             activeRecord().modified = false;
@@ -376,8 +362,7 @@ void SDIAppForm::registerFileCommands()
             saveDocumentAs(activeEdit(), chosen, false, true);
     });
     on(u"Blockread1", [this] {
-        const QString name = QFileDialog::getOpenFileName(this, FileTexts::kInsertFileTitle.toString(),
-                                                          dialogDirectory(), filterString());
+        const QString name = chooseFileToOpen(FileTexts::kInsertFileTitle.toString());
         if (name.isEmpty())
             return;
         try {
@@ -389,16 +374,12 @@ void SDIAppForm::registerFileCommands()
         }
     });
     on(u"Blockwrite1", [this] {
-        QFileDialog dialog(this, FileTexts::kWriteBlockTitle.toString(), dialogDirectory(), filterString());
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(FileTexts::kDefaultExtension.toString());
-        if (!settings_.overWriteConfirm)
-            dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        const QString name = askSaveFileName(&window_.hostWindow(), FileTexts::kWriteBlockTitle.toString(),
+                                             dialogDirectory(), settings_.overWriteConfirm);
+        if (name.isEmpty())
             return;
         BusyCursor busy;
-        writeBlockFile(dialog.selectedFiles().first(), activeText().selectedText(), activeRecord().encoding,
-                       *messages_);
+        writeBlockFile(name, activeText().selectedText(), activeRecord().encoding, *messages_);
     });
     on(u"Fileinfo1", [this] {
         const QString name = activeRecord().fileName;
@@ -407,25 +388,16 @@ void SDIAppForm::registerFileCommands()
             fileInfoText(name, facts, activeText().lineCount(), fileInfoCharacterCount(activeText()));
         messages_->message(text, MessageKind::Information, Buttons::OK);
     });
-
-    connect(&autosaveTimer_, &QTimer::timeout, this, &SDIAppForm::autosaveTick);
 }
 
-void SDIAppForm::dragEnterEvent(QDragEnterEvent* e)
-{
-    if (e->mimeData()->hasUrls())
-        e->acceptProposedAction();
-}
-
-void SDIAppForm::dropEvent(QDropEvent* e)
+bool FileController::openDropped(const QList<QUrl>& urls)
 {
     QStringList files;
-    for (const QUrl& url : e->mimeData()->urls())
+    for (const QUrl& url : urls)
         if (url.isLocalFile())
             files << url.toLocalFile();
     if (files.isEmpty())
-        return;
-    e->acceptProposedAction();
+        return false;
     if (!documents_->isMultiDoc())
         files = files.mid(0, 1);
     for (const QString& name : files) {
@@ -433,15 +405,15 @@ void SDIAppForm::dropEvent(QDropEvent* e)
             openChosenFile(name);
             continue;
         }
-        if (activeRecord().modified && settings_.warnings &&
-            messages_->message(FileTexts::kOpenDroppedAnyway.toString(), MessageKind::Confirmation,
-                               Buttons::YesNo) != Result::Yes)
+        if (!mayDropChanges(FileTexts::kOpenDroppedAnyway.toString(), activeRecord().modified,
+                            settings_.warnings, *messages_))
             continue;
         openFileInto(name);
     }
+    return true;
 }
 
-void SDIAppForm::autosaveTick()
+void FileController::autosaveTick()
 {
     if (!autosave_ || LongOperation::running())
         return;
@@ -465,7 +437,7 @@ void SDIAppForm::autosaveTick()
     }
 }
 
-void SDIAppForm::offerRecovery()
+void FileController::offerRecovery()
 {
     try {
         autosave_ = std::make_unique<AutosaveStore>();
@@ -500,7 +472,7 @@ void SDIAppForm::offerRecovery()
     }
 }
 
-QString SDIAppForm::decodeStandardInput(const QByteArray& bytes) const
+QString FileController::decodeStandardInput(const QByteArray& bytes) const
 {
     try {
         return decodeFileContents(bytes, LoadOptions{legacyCodePage(settings_.codePage)}).text;
@@ -509,52 +481,45 @@ QString SDIAppForm::decodeStandardInput(const QByteArray& bytes) const
     }
 }
 
-void SDIAppForm::openStartupDocument()
+void FileController::appendStandardInput(const QByteArray& bytes)
 {
-    if (hasParam_) {
-        hasParam_ = false;
-        if (openFileInto(args_.value(1)) &&
-            qEnvironmentVariableIntValue("VARNIK_BENCH_EXIT_AFTER_PAINT") == 1)
-            new BenchExit(this, activeEdit());
+    if (bytes.isEmpty())
         return;
+    const QString text = decodeStandardInput(bytes);
+    TextEdit& t = activeText();
+    const bool wasEmpty = t.length() == 0;
+    t.setCaret(t.length());
+    t.replaceSelection(text);
+    if (wasEmpty) {
+        t.clearUndoHistory();
+        t.setCaret(0);
     }
-#ifdef Q_OS_UNIX
-    // A terminal is not read (it would wait for typing); a pipe is read in
-    // the background so that a writer that never finishes cannot block the window.
-    if (isatty(STDIN_FILENO))
-        return;
-    QPointer<SDIAppForm> self(this);
-    std::thread([self] {
-        QByteArray data;
-        char buf[65536];
-        for (;;) {
-            const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            data.append(buf, n);
-        }
-        QMetaObject::invokeMethod(qApp, [self, data] {
-            if (self)
-                self->appendStandardInput(data);
-        });
-    }).detach();
-#endif
 }
 
-void SDIAppForm::bugReportForm()
+void FileController::start(const QString& fileName)
 {
-    myMessageDlg(QStringLiteral("Please fill in the form and send it to varnik-bugs@users.noreply.localhost.\r\n"
-                                "Feel free to delete \"User Name\" and \"Company Name\" fields if you wish..."),
-                 2, Buttons::OK, this);
-    if (documents_->isMultiDoc()) {
-        documents_->createDocumentTab();
-    } else if (askSave(QStringLiteral("Do you want to save changes before that action?")) == Result::Cancel) {
-        return;
-    }
-    const QString text = bugReportText(readSystemInformation(), QDateTime::currentDateTime(),
-                                       QStringLiteral(VARNIK_VERSION), QStringLiteral(__DATE__ " " __TIME__));
-    activeText().selectAll();
-    activeText().replaceSelection(text);
+    rebuildRecentMenus();
+    offerRecovery();
+    activeEdit()->setFocus();
+    if (!fileName.isEmpty())
+        openFileInto(fileName);
+    else
+        readStandardInput(this, [this](const QByteArray& bytes) { appendStandardInput(bytes); });
+}
+
+void FileController::applySettings()
+{
+    autosaveTimer_.setInterval(std::max(1, int(settings_.autoSaveMinutes)) * 60000);
+    if (settings_.autoSave)
+        autosaveTimer_.start();
+    else
+        autosaveTimer_.stop();
+}
+
+void FileController::discardAutosaves()
+{
+    if (autosave_)
+        autosave_->discardAll();
 }
 
 } // namespace varnik

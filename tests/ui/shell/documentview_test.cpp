@@ -1,0 +1,149 @@
+// What the user sees of the main window: view settings that follow every tab,
+// the tab pop-up, double clicks, hand-overs to a hidden window, the printer.
+#include "core/app/memorysettingsstore.h"
+#include "core/app/settingvalues.h"
+#include "support/scriptedsink.h"
+#include "ui/app/commandactions.h"
+#include "ui/app/documentarea.h"
+#include "ui/app/documentedit.h"
+#include "ui/app/documenttabs.h"
+#include "ui/shell/sdiappform.h"
+#include "ui/platform/singleinstance.h"
+
+#include <QApplication>
+#include <QFontDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace varnik {
+namespace {
+
+class DocumentViewTest : public ::testing::Test {
+protected:
+    std::unique_ptr<SDIAppForm> make(std::initializer_list<std::pair<QString, QString>> values)
+    {
+        for (const auto& [name, value] : values)
+            writeSetting(store, name, value);
+        auto w = std::make_unique<SDIAppForm>(QStringList{QStringLiteral("varnik")}, store, &sink);
+        w->show();
+        QTest::qWait(20); // first show runs from the event loop
+        return w;
+    }
+    static long style(DocumentEdit* e, unsigned int message)
+    {
+        return e->SendScintilla(message, QsciScintillaBase::STYLE_DEFAULT);
+    }
+
+    MemorySettingsStore store;
+    test::ScriptedSink sink;
+};
+
+TEST_F(DocumentViewTest, wordWrapAndFont_followEveryTab)
+{
+    auto w = make({{u"MultiDoc"_qs, u"1"_qs}, {u"WordWrap"_qs, u"1"_qs}});
+    DocumentArea& docs = w->documents();
+    docs.createDocumentTab();
+    ASSERT_EQ(docs.tabs()->tabCount(), 2);
+
+    w->commands().run(u"Wordwrap1"_qs);
+    QFont big = docs.editorSettings().font;
+    big.setPointSize(14);
+    QTimer::singleShot(0, [big] {
+        if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+            dialog->setCurrentFont(big);
+            dialog->accept();
+        }
+    });
+    w->commands().run(u"Setfont1"_qs);
+
+    for (int tab : {0, 1, 0}) {
+        docs.tabs()->setCurrentIndex(tab);
+        DocumentEdit* e = docs.activeEdit();
+        EXPECT_FALSE(e->wordWrap()) << "tab " << tab;
+        EXPECT_EQ(style(e, QsciScintillaBase::SCI_STYLEGETSIZE), 14) << "tab " << tab;
+    }
+}
+
+TEST_F(DocumentViewTest, fontColourAndUnderline_areApplied)
+{
+    // 255 is pure red in the stored Windows colour form (0x00BBGGRR).
+    auto w = make({{u"FontColor"_qs, u"255"_qs}, {u"FontU"_qs, u"1"_qs}});
+    DocumentEdit* e = w->activeEdit();
+    EXPECT_EQ(style(e, QsciScintillaBase::SCI_STYLEGETFORE), 0x0000FF); // Scintilla's colours are BGR too
+    EXPECT_EQ(style(e, QsciScintillaBase::SCI_STYLEGETUNDERLINE), 1);
+}
+
+TEST_F(DocumentViewTest, doubleClickOnEmptyDocument_runsOpen)
+{
+    auto w = make({});
+    int opened = 0;
+    w->commands().setHandler(u"Open1"_qs, [&opened] { ++opened; });
+    // The control's own double-click notification, as a real double click sends it.
+    Q_EMIT w->activeEdit()->SCN_DOUBLECLICK(0, 0, 0);
+    EXPECT_EQ(opened, 1);
+    w->activeText().setText(u"x"_qs);
+    Q_EMIT w->activeEdit()->SCN_DOUBLECLICK(0, 0, 0);
+    EXPECT_EQ(opened, 1);
+}
+
+TEST_F(DocumentViewTest, tabPopup_actsOnTheClickedTab)
+{
+    auto w = make({{u"MultiDoc"_qs, u"1"_qs}});
+    DocumentArea& docs = w->documents();
+    docs.createDocumentTab();
+    ASSERT_EQ(docs.tabs()->currentIndex(), 1);
+    DocumentEdit* first = docs.tabs()->editAt(0);
+    QTabBar* bar = docs.tabs()->tabBar();
+    Q_EMIT bar->customContextMenuRequested(bar->tabRect(0).center());
+    EXPECT_EQ(docs.tabs()->currentIndex(), 0);
+    EXPECT_EQ(docs.activeEdit(), first);
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    w->statusTick(); // a disabled command does not run: two tabs enable Close
+    w->commands().run(u"Close1"_qs);
+    ASSERT_EQ(docs.tabs()->tabCount(), 1);
+    EXPECT_NE(docs.tabs()->editAt(0), first);
+}
+
+TEST_F(DocumentViewTest, handOverWhileHiddenInTheTray_showsTheWindow)
+{
+    auto w = make({{u"MultiDoc"_qs, u"1"_qs}});
+    SingleInstance instance;
+    w->becomeFirstInstance(&instance);
+    w->hide();
+    Q_EMIT instance.fileReceived(QStringLiteral(VARNIK_TEST_DATA "/rtf/libreoffice-text.txt"));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->documents().tabs()->tabCount(), 2);
+}
+
+TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
+{
+    auto w = make({});
+    QTimer::singleShot(0, [] {
+        if (auto* setup = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
+            setup->printer()->setPageOrientation(QPageLayout::Landscape);
+            setup->reject();
+        }
+    });
+    w->commands().run(u"Printersetup1"_qs);
+    std::optional<QPageLayout::Orientation> printing;
+    QTimer::singleShot(0, [&printing] {
+        if (auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            printing = print->printer()->pageLayout().orientation();
+            print->reject();
+        }
+    });
+    w->commands().run(u"Print1"_qs);
+    ASSERT_TRUE(printing.has_value());
+    EXPECT_EQ(*printing, QPageLayout::Landscape);
+}
+
+} // namespace
+} // namespace varnik
