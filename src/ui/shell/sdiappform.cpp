@@ -8,6 +8,8 @@
 #include "core/app/settingsstore.h"
 #include "core/app/shortenname.h"
 #include "core/app/toolbarbuttons.h"
+#include "core/text/cnvtablecommand.h"
+#include "platform/programdata.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -91,15 +93,9 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
             [this] { commands_->run(QStringLiteral("Open1")); });
 
     // Each character-table item shows only when the table it loads is there.
-    const std::pair<const char16_t*, const char16_t*> tables[] = {
-        {u"CP1250toISO885921", u"CP1250toiso88592.cnv"},
-        {u"ISO88592toCP12501", u"iso88592toCP1250.cnv"},
-        {u"CP1250toNOPL1", u"CP1250toNOPL.cnv"},
-        {u"ISO88592toNOPL1", u"iso88592toNOPL.cnv"},
-    };
-    for (const auto& [id, file] : tables)
-        if (QAction* a = commands_->action(QString::fromUtf16(id)))
-            a->setVisible(!dataFilePath(QString::fromUtf16(file)).isEmpty());
+    for (const CnvTableCommand& table : cnvTableCommands())
+        if (QAction* a = commands_->action(table.id.toString()))
+            a->setVisible(!findProgramDataFile(table.fileName.toString()).isEmpty());
 
     if (settings_.stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);

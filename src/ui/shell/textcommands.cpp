@@ -3,19 +3,26 @@
 #include "ui/shell/sdiappform.h"
 
 #include "core/app/documentcommands.h"
+#include "core/text/cnvtable.h"
+#include "core/text/cnvtablecommand.h"
+#include "core/text/importcommand.h"
 #include "core/text/lineediting.h"
 #include "core/text/selectioncommands.h"
 #include "core/text/splitcolumn.h"
+#include "platform/programdata.h"
 #include "platform/systemenvironment.h"
 #include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/filecontroller.h"
+#include "ui/app/filedialogs.h"
 #include "ui/text/columnsplitunit.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QLabel>
 
 namespace varnik {
 
@@ -29,7 +36,12 @@ public:
     {
     }
     QString clipboardText() const override { return QApplication::clipboard()->text(); }
-    void showStatus(const QString& text) override { window_.setStatusText(text); }
+    void showStatus(const QString& text) override
+    {
+        window_.setStatusText(text);
+        // A long step holds the event loop: show the text now.
+        window_.statusPanels()[6]->repaint();
+    }
     void setBusy(bool busy) override
     {
         if (busy)
@@ -46,11 +58,32 @@ private:
 
 void SDIAppForm::registerTextCommands()
 {
+    for (const CnvTableCommand& table : cnvTableCommands())
+        commands_->setHandler(table.id.toString(), [this, &table] {
+            DocumentInfo& record = activeRecord();
+            const DocumentEncoding before = record.encoding;
+            applyCnvTableCommand(activeText(), *messages_,
+                                 CnvTable::load(findProgramDataFile(table.fileName.toString())), table,
+                                 record.encoding);
+            if (!(record.encoding == before))
+                record.modified = true; // Save now writes other bytes
+        });
+    for (const ImportCommand& import : importCommands())
+        commands_->setHandler(import.id.toString(), [this, &import] {
+            TextEdit& edit = activeText();
+            edit.setSelection(edit.selectionStart(), 0);
+            const QString path = askImportFileName(this, import.dialogTitle(), files().dialogDirectory());
+            if (path.isEmpty())
+                return;
+            WindowEnvironment environment(*this);
+            importFileAtCaret(edit, environment, *messages_, import.kind, path);
+        });
     for (const QString& id : documentCommandIds()) {
         const DocumentCommand* command = findDocumentCommand(id);
         commands_->setHandler(id, [this, command] {
             WindowEnvironment environment(*this);
-            DocumentCommandContext context{activeText(), *messages_, environment, environment.decimalSeparator()};
+            DocumentCommandContext context{activeText(), *messages_, environment,
+                                           environment.decimalSeparator()};
             (*command)(context);
         });
     }
