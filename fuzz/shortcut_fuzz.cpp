@@ -1,5 +1,5 @@
 #include "core/app/shortcut.h"
-#include "core/app/toolbarbuttons.h"
+#include "core/commands/toolbarbuttons.h"
 
 #include <QString>
 

@@ -36,8 +36,11 @@ struct ApplyContext {
 
 using ApplyHandler = std::function<void(ApplyContext&)>;
 
-// The commands available in the headless mode, by command identifier.
-const ApplyHandler* findApplyCommand(const QString& id);
+// The headless forms of commands whose window is a tool of its own (the universal converter, the list
+// generator): they take the window's fields and write what its "Use" inserts. Every other command runs
+// its table row's operation; nullptr for those.
+const ApplyHandler* findHeadlessWindowCommand(QStringView id);
+// Every command available headless: the rows with an operation and the commands above, sorted.
 QStringList applyCommandIds();
 
 // A usage error (exit status 2): a missing --field and the like.

@@ -1,15 +1,14 @@
 #include "cli/applyrunner.h"
 
 #include "cli/applycommand.h"
-#include "core/app/commandtable.h"
+#include "core/app/codepage.h"
 #include "core/app/documentfile.h"
 #include "core/app/error.h"
 #include "core/app/memorysettingsstore.h"
 #include "core/app/messagedialoglayout.h"
 #include "core/app/textcodec.h"
-#include "core/tools/toolcommands.h"
+#include "core/commands/commandtable.h"
 #include "platform/systemenvironment.h"
-#include "core/app/codepage.h"
 
 #include <QFile>
 
@@ -94,8 +93,8 @@ QString outputName(const ApplyOptions& options)
 bool writesAsUtf8(const DocumentEncoding& encoding, const ApplyOptions& options, MessageSink& messages)
 {
     const QString name = outputName(options);
-    if (messages.message(unencodableQuestion(name, encoding), MessageKind::Confirmation, Buttons::YesNoCancel) ==
-        Result::Yes)
+    if (messages.message(unencodableQuestion(name, encoding), MessageKind::Confirmation,
+                         Buttons::YesNoCancel) == Result::Yes)
         return true;
     messages.message(writeErrorMessage(name, QStringLiteral("Not saved as UTF-8")), MessageKind::Error,
                      Buttons::OK);
@@ -162,6 +161,25 @@ std::optional<QByteArray> encodeOutput(const QString& text, const DocumentEncodi
     }
 }
 
+QString fieldErrorText(const QString& command, const FieldError& e)
+{
+    return e.expected.isEmpty() ? QStringLiteral("%1 needs --field %2=VALUE").arg(command, e.field)
+                                : QStringLiteral("--field %1 needs %2").arg(e.field, e.expected);
+}
+
+// Runs the command's table operation, or its headless window form.
+void runCommand(const CommandItem& command, const ApplyHandler* windowForm, ApplyContext& context)
+{
+    if (!command.run) {
+        (*windowForm)(context);
+        return;
+    }
+    CommandContext c{context.document, context.messages,       context.environment, context.encoding,
+                     command.id,       context.options.fields, std::nullopt};
+    command.run(c);
+    context.newDocument = std::move(c.newDocument);
+}
+
 } // namespace
 
 QString ApplyContext::field(const QString& name) const
@@ -199,10 +217,11 @@ int runApply(const QStringList& args)
         writeStd(stdout, applyHelpText().toUtf8());
         return 0;
     }
-    const ApplyHandler* handler = findApplyCommand(options.command);
-    if (!handler) {
-        const bool known = CommandTable::standard().find(options.command) != nullptr;
-        if (isWindowOnlyToolCommand(options.command)) {
+    const CommandItem* command = CommandTable::standard().find(options.command);
+    const ApplyHandler* windowForm = findHeadlessWindowCommand(options.command);
+    if (!command || (!command->run && !windowForm)) {
+        const bool known = command != nullptr;
+        if (known && command->windowOnly) {
             err(QStringLiteral("varnik: %1 needs the window; it is not available in the headless mode\n")
                     .arg(options.command));
             return 2;
@@ -242,7 +261,10 @@ int runApply(const QStringList& args)
                          messages, environment,  environment.decimalSeparator(),
                          options,  std::nullopt, std::nullopt};
     try {
-        (*handler)(context);
+        runCommand(*command, windowForm, context);
+    } catch (const FieldError& e) {
+        err(QStringLiteral("varnik: ") + fieldErrorText(options.command, e) + u'\n');
+        return 2;
     } catch (const UsageError& e) {
         err(QStringLiteral("varnik: ") + e.message + u'\n');
         return 2;

@@ -1,7 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/applyrunner.h"
-#include "core/app/commandtable.h"
+#include "core/commands/commandtable.h"
 
 #include <cstdio>
 
@@ -9,12 +9,11 @@ namespace varnik::cli {
 
 namespace {
 
-const char* const kUsage =
-    "Usage: varnik [FILE [-n]]\n"
-    "       varnik --version\n"
-    "       varnik --help\n"
-    "       varnik --list-commands\n"
-    "       varnik --apply COMMAND [options] [FILE]   (varnik --apply --help)\n";
+const char* const kUsage = "Usage: varnik [FILE [-n]]\n"
+                           "       varnik --version\n"
+                           "       varnik --help\n"
+                           "       varnik --list-commands\n"
+                           "       varnik --apply COMMAND [options] [FILE]   (varnik --apply --help)\n";
 
 void out(const QString& s)
 {

@@ -2,6 +2,7 @@
 
 #include "core/app/codepage.h"
 #include "platform/hostlookup.h"
+#include "platform/programdata.h"
 
 #include <QTimeZone>
 
@@ -64,6 +65,11 @@ QStringList SystemEnvironment::lookupHost(const QString& name, std::chrono::mill
 QString SystemEnvironment::lookupAddress(quint32 address, std::chrono::milliseconds timeout)
 {
     return lookupHostName(address, timeout);
+}
+
+QString SystemEnvironment::programDataFile(const QString& name) const
+{
+    return findProgramDataFile(name);
 }
 
 } // namespace varnik

@@ -13,7 +13,8 @@ namespace varnik {
 // mode derive from it for the clipboard and the clock.
 class SystemEnvironment : public EngineEnvironment {
 public:
-    SystemEnvironment(const Settings& settings, const DocumentEncoding& encoding, QLocale locale = QLocale::system());
+    SystemEnvironment(const Settings& settings, const DocumentEncoding& encoding,
+                      QLocale locale = QLocale::system());
 
     EngineSettings settings() const override;
     TextEncoding documentEncoding() const override;
@@ -24,6 +25,7 @@ public:
     QString ipAddress() const override;
     QStringList lookupHost(const QString& name, std::chrono::milliseconds timeout) override;
     QString lookupAddress(quint32 address, std::chrono::milliseconds timeout) override;
+    QString programDataFile(const QString& name) const override;
 
     QChar decimalSeparator() const;
 

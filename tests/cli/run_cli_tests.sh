@@ -35,10 +35,6 @@ check "CRLF=1 from stdin" "$(printf 'a\nb\nc' | od -An -tx1)" \
 check "report" "selection 0 3" "$(printf 'abc' | "$VARNIK" --apply Selectall1 --report 2>&1 >/dev/null)"
 "$VARNIK" --apply NoSuchCommand "$tmp/bom.txt" >/dev/null 2>&1
 check "unknown command exit" "2" "$?"
-printf 'AB' | "$VARNIK" --apply Hexedit1 >"$tmp/out" 2>"$tmp/err"
-check "window-only command exit" "2" "$?"
-check "window-only command message" "varnik: Hexedit1 is not available in the headless mode" "$(cat "$tmp/err")"
-check "window-only command writes nothing" "" "$(cat "$tmp/out")"
 "$VARNIK" --apply Selectall1 "$tmp/missing.txt" >/dev/null 2>"$tmp/err"
 check "missing file exit" "1" "$?"
 check "missing file message" "Error: Error reading file" "$(head -1 "$tmp/err")"
@@ -67,8 +63,8 @@ check "too big: exit status" "1" "$?"
 check "too big: message" "Error: Number is too big for conversion!" "$(cat "$tmp/err")"
 "$VARNIK" --apply Splitcolumn1 >/dev/null 2>&1 < /dev/null
 check "missing field is a usage error" "2" "$?"
-# The clipboard and insertion tools need the window.
-for id in Gettextfromselection1 Pastemclip1 Yourfavtxt1 Symbol1; do
+# The clipboard and insertion tools and the hex editor need the window.
+for id in Gettextfromselection1 Pastemclip1 Yourfavtxt1 Symbol1 Hexedit1; do
     printf 'abc' | "$VARNIK" --apply "$id" --select 0:3 >"$tmp/out" 2>"$tmp/err"
     check "$id needs the window: exit" "2" "$?"
     check "$id needs the window: message" \

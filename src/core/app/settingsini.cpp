@@ -1,5 +1,7 @@
 #include "core/app/settingsini.h"
 
+#include "core/app/hexdigit.h"
+
 #include <optional>
 
 namespace varnik {
@@ -10,13 +12,7 @@ constexpr char kHex[] = "0123456789ABCDEF";
 
 int hexValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
+    return hexDigitValue(static_cast<uchar>(c));
 }
 
 bool isControl(uchar c)

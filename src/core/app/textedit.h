@@ -71,6 +71,19 @@ public:
     static bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
 };
 
+// Opens an undo group for its lifetime, so that every change made meanwhile undoes as one step, also
+// when the changes stop half-way with an exception.
+class UndoGroup {
+public:
+    explicit UndoGroup(TextEdit& edit) : edit_(edit) { edit_.beginUndoGroup(); }
+    ~UndoGroup() { edit_.endUndoGroup(); }
+    UndoGroup(const UndoGroup&) = delete;
+    UndoGroup& operator=(const UndoGroup&) = delete;
+
+private:
+    TextEdit& edit_;
+};
+
 // Line ends of text handed in, made uniform: every CR LF and lone CR becomes LF.
 QString toLfLineEnds(const QString& text);
 // Every LF becomes CR LF.

@@ -1,7 +1,6 @@
 #include "core/calc/evaluationcommands.h"
 
 #include "core/app/error.h"
-#include "core/app/textedit.h"
 #include "core/calc/calcexpress.h"
 #include "core/calc/floatfault.h"
 #include "core/calc/floattext.h"
@@ -237,25 +236,17 @@ QString evaluateQuadraticEquation(const QString& selectedText, QChar decimalSepa
     return joinLines(out);
 }
 
-bool applyEvaluationCommand(TextEdit& edit, EvaluationCommand command, QChar decimalSeparator)
+QString evaluate(EvaluationCommand command, const QString& selected, QChar decimalSeparator)
 {
-    if (edit.selectionLength() == 0)
-        return false;
-    const QString selected = edit.selectedText();
-    QString result;
     switch (command) {
     case EvaluationCommand::Expressions:
-        result = evaluateExpressions(selected, decimalSeparator);
-        break;
+        return evaluateExpressions(selected, decimalSeparator);
     case EvaluationCommand::Equations:
-        result = evaluateEquations(selected, decimalSeparator);
-        break;
+        return evaluateEquations(selected, decimalSeparator);
     case EvaluationCommand::QuadraticEquation:
-        result = evaluateQuadraticEquation(selected, decimalSeparator);
-        break;
+        return evaluateQuadraticEquation(selected, decimalSeparator);
     }
-    edit.replaceSelection(result);
-    return true;
+    return selected;
 }
 
 } // namespace varnik

@@ -5,8 +5,6 @@
 
 namespace varnik {
 
-class TextEdit;
-
 // The "evaluate selection" commands as functions of the selected text. Each
 // returns the text that replaces the selection: lines, each followed by CR LF.
 // Callers do nothing at all when the selection is empty (these functions are
@@ -30,9 +28,7 @@ QString evaluateQuadraticEquation(const QString& selectedText, QChar decimalSepa
 
 enum class EvaluationCommand { Expressions, Equations, QuadraticEquation };
 
-// Runs `command` on the selection of `edit`: nothing happens (false) when the
-// selection is empty; otherwise the selection is replaced by the result as one
-// undo step with the caret after it (true). On Error the edit is untouched.
-bool applyEvaluationCommand(TextEdit& edit, EvaluationCommand command, QChar decimalSeparator);
+// The text `command` puts in place of the selected text.
+QString evaluate(EvaluationCommand command, const QString& selectedText, QChar decimalSeparator);
 
 } // namespace varnik

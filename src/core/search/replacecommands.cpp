@@ -134,14 +134,13 @@ qsizetype replaceAllOneByOne(TextEdit& edit, SearchState& state, ReplaceDialogSt
     const qsizetype replacementLength = editLength(dialog.replaceText);
     const bool selectionScope = dialog.options.selectionScope();
     qsizetype count = 0;
-    edit.beginUndoGroup();
+    const UndoGroup group(edit);
     for (qsizetype at = firstOccurrence(edit, state, dialog); at >= 0;
          at = replaceSearch(edit, state, dialog)) {
         edit.replaceSelection(dialog.replaceText);
         afterReplacement(state, at, whatLength, replacementLength, selectionScope);
         ++count;
     }
-    edit.endUndoGroup();
     return count;
 }
 
@@ -241,10 +240,11 @@ qsizetype replaceAllOccurrences(TextEdit& edit, SearchState& state, ReplaceDialo
         put(text.mid(from - textBase, to - from));
     }
 
-    edit.beginUndoGroup();
-    edit.setSelection(first, lastEnd - first);
-    edit.replaceSelection(out);
-    edit.endUndoGroup();
+    {
+        const UndoGroup group(edit);
+        edit.setSelection(first, lastEnd - first);
+        edit.replaceSelection(out);
+    }
 
     // The search that ended the loop found nothing.
     if (!selectionScope)

@@ -51,6 +51,13 @@ public:
     // byte first); empty when not resolved within `timeout`.
     virtual QString lookupAddress(quint32 address, std::chrono::milliseconds timeout) = 0;
 
+    // The path of one of the program's data files (character tables); empty when there is none.
+    virtual QString programDataFile(const QString& name) const
+    {
+        Q_UNUSED(name);
+        return {};
+    }
+
     // A random integer from 0 to 99 (the default draws from the system's
     // generator).
     virtual int randomPercent();

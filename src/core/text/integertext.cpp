@@ -1,21 +1,11 @@
 #include "core/text/integertext.h"
 
 #include "core/app/error.h"
+#include "core/app/hexdigit.h"
 
 namespace varnik {
 
 namespace {
-
-int hexDigit(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
-}
 
 // Keeps error messages readable when the text is a whole document.
 QString quotedForMessage(QStringView text)
@@ -47,7 +37,7 @@ bool tryParseInteger(QStringView text, qint32& value)
     const qint64 limit = negative ? 2147483648LL : 2147483647LL;
     qint64 magnitude = 0;
     for (; i < n; ++i) {
-        const int d = hexDigit(text[i].unicode());
+        const int d = hexDigitValue(text[i].unicode());
         if (d < 0 || d >= base)
             return false;
         magnitude = magnitude * base + d;

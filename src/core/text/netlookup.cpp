@@ -1,5 +1,6 @@
 #include "core/text/netlookup.h"
 
+#include "core/text/applytoselection.h"
 #include "core/text/ipconversions.h"
 #include "core/text/lines.h"
 
@@ -58,12 +59,8 @@ namespace {
 
 void replaceLines(TextEdit& edit, EngineEnvironment& env, QString (*convert)(QStringView, EngineEnvironment&))
 {
-    env.setBusy(true);
-    struct Restore {
-        EngineEnvironment& env;
-        ~Restore() { env.setBusy(false); }
-    } restore{env};
-    edit.replaceSelection(convert(edit.selectedText(), env));
+    applyToSelection(edit, env, {EmptySelection::AtCaret, Collapse::Never, true},
+                     [&](const QString& text) { return convert(text, env); });
 }
 
 } // namespace

@@ -1,12 +1,21 @@
 #include "core/text/selectioncommands.h"
 
 #include "core/app/error.h"
+#include "core/text/applytoselection.h"
 #include "core/text/integertext.h"
 #include "core/text/numberruns.h"
 
 namespace varnik {
 
-void numberToWordsCommand(TextEdit& edit, MessageSink& messages, WordsLanguage language, bool selectStay)
+namespace {
+
+// The result goes in place of the selection or at the caret.
+constexpr ApplyPolicy kInsert{EmptySelection::AtCaret, Collapse::UnlessSelectStay};
+
+} // namespace
+
+void numberToWordsCommand(TextEdit& edit, EngineEnvironment& environment, MessageSink& messages,
+                          WordsLanguage language)
 {
     if (edit.selectionLength() == 0)
         return;
@@ -29,31 +38,22 @@ void numberToWordsCommand(TextEdit& edit, MessageSink& messages, WordsLanguage l
                          Buttons::OK);
         return;
     }
-    edit.replaceSelection(numberToWords(number, language));
-    if (!selectStay)
-        edit.setSelection(edit.selectionStart(), 0);
+    applyToSelection(edit, environment, kInsert,
+                     [&](const QString&) { return numberToWords(number, language); });
 }
 
 void insertCurrentUser(TextEdit& edit, EngineEnvironment& environment)
 {
-    edit.replaceSelection(environment.userName());
-    if (!environment.settings().selectStay)
-        edit.setSelection(edit.selectionStart(), 0);
+    applyToSelection(edit, environment, kInsert, [&](const QString&) { return environment.userName(); });
 }
 
-void insertDateValue(TextEdit& edit, QDate date, const QString& dateFormat, const DateTimeLocale& locale,
-                     bool selectStay)
-{
-    edit.setSelection(edit.selectionStart(), 0);
-    edit.replaceSelection(formatDateTime(dateFormat, date, QTime(0, 0), locale));
-    if (!selectStay)
-        edit.setSelection(edit.selectionStart(), 0);
-}
-
-void insertDateValue(TextEdit& edit, QDate date, const EngineEnvironment& environment)
+void insertDateValue(TextEdit& edit, QDate date, EngineEnvironment& environment)
 {
     const EngineSettings s = environment.settings();
-    insertDateValue(edit, date, s.dateFormat, s.locale, s.selectStay);
+    edit.setCaret(edit.selectionStart());
+    applyToSelection(edit, environment, kInsert, [&](const QString&) {
+        return formatDateTime(s.dateFormat, date, QTime(0, 0), s.locale);
+    });
 }
 
 std::optional<Rgb> colourFromSelection(const QString& selection)
@@ -79,9 +79,10 @@ QString colourHexText(Rgb c)
         .toUpper();
 }
 
-void insertColourValue(TextEdit& edit, Rgb colour)
+void insertColourValue(TextEdit& edit, EngineEnvironment& environment, Rgb colour)
 {
-    edit.replaceSelection(colourHexText(colour));
+    applyToSelection(edit, environment, {EmptySelection::AtCaret, Collapse::Never},
+                     [&](const QString&) { return colourHexText(colour); });
 }
 
 } // namespace varnik

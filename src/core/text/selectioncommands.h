@@ -20,17 +20,15 @@ namespace varnik {
 // or one with characters other than "-" and digits; a number of 1000000000 or
 // more gets "Sorry - number must be < 1000000000!". A misplaced "-" throws
 // the integer error.
-void numberToWordsCommand(TextEdit& edit, MessageSink& messages, WordsLanguage language, bool selectStay);
+void numberToWordsCommand(TextEdit& edit, EngineEnvironment& environment, MessageSink& messages,
+                          WordsLanguage language);
 
 // The user name in place of the selection.
 void insertCurrentUser(TextEdit& edit, EngineEnvironment& environment);
 
-// The date the user picked, formatted by `dateFormat` (the DateFormat
-// setting), inserted at the selection start; the selected text stays after it.
-void insertDateValue(TextEdit& edit, QDate date, const QString& dateFormat, const DateTimeLocale& locale,
-                     bool selectStay);
-// The same with DateFormat, the locale and SelectStay from the environment.
-void insertDateValue(TextEdit& edit, QDate date, const EngineEnvironment& environment);
+// The date the user picked, formatted by the DateFormat setting, inserted at the selection start; the
+// selected text stays after it.
+void insertDateValue(TextEdit& edit, QDate date, EngineEnvironment& environment);
 
 struct Rgb {
     int red = 0, green = 0, blue = 0;
@@ -43,6 +41,6 @@ std::optional<Rgb> colourFromSelection(const QString& selection);
 // "#RRGGBB" in upper-case hex.
 QString colourHexText(Rgb colour);
 // The confirmed colour's "#RRGGBB" in place of the selection.
-void insertColourValue(TextEdit& edit, Rgb colour);
+void insertColourValue(TextEdit& edit, EngineEnvironment& environment, Rgb colour);
 
 } // namespace varnik

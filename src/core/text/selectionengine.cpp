@@ -1,6 +1,7 @@
 #include "core/text/selectionengine.h"
 
 #include "core/app/error.h"
+#include "core/text/applytoselection.h"
 #include "core/text/caseoperations.h"
 #include "core/text/charcodes.h"
 #include "core/text/integertext.h"
@@ -22,9 +23,9 @@ using Op = SelectionOperation;
 
 enum class OnFailure { Propagate, Silent, Report };
 
-OnFailure failurePolicy(int code)
+OnFailure failurePolicy(Op op)
 {
-    switch (static_cast<Op>(code)) {
+    switch (op) {
     case Op::SecondsToHms:
     case Op::NumberToRoman:
     case Op::UnixTime:
@@ -43,54 +44,27 @@ OnFailure failurePolicy(int code)
     }
 }
 
-QString failureMessage(int code)
+QString failureMessage(Op op)
 {
-    return static_cast<Op>(code) == Op::CodesToChars ? QStringLiteral("Problem while converting to ASCII!")
-                                                     : QStringLiteral("Number is too big for conversion!");
+    return op == Op::CodesToChars ? QStringLiteral("Problem while converting to ASCII!")
+                                  : QStringLiteral("Number is too big for conversion!");
 }
-
-// Busy cursor on; on the way out (errors included) the cursor back and the
-// selection collapsed unless it is to stay.
-class ClosingSteps {
-public:
-    ClosingSteps(TextEdit& edit, EngineEnvironment& env, bool selectStay)
-        : edit_(edit), env_(env), selectStay_(selectStay)
-    {
-        env_.setBusy(true);
-    }
-    ~ClosingSteps()
-    {
-        env_.setBusy(false);
-        if (!selectStay_)
-            edit_.setSelection(edit_.selectionStart(), 0);
-    }
-    ClosingSteps(const ClosingSteps&) = delete;
-    ClosingSteps& operator=(const ClosingSteps&) = delete;
-
-private:
-    TextEdit& edit_;
-    EngineEnvironment& env_;
-    bool selectStay_;
-};
 
 } // namespace
 
-bool SelectionEngine::readsSelection(int code)
+bool SelectionEngine::readsSelection(Op op)
 {
-    return code >= 1 && code <= lastSelectionOperation && code != static_cast<int>(Op::IpAddress) &&
-           code != static_cast<int>(Op::ComputerName);
+    return op != Op::IpAddress && op != Op::ComputerName;
 }
 
-QString SelectionEngine::compute(int code, QString sel, EngineEnvironment& env, const EngineSettings& s)
+QString SelectionEngine::compute(Op op, QString sel, EngineEnvironment& env, const EngineSettings& s)
 {
     // Operations that keep the length work in the selection's own buffer.
     const auto inPlace = [&sel](auto&& op) {
         op(sel);
         return std::move(sel);
     };
-    switch (static_cast<Op>(code)) {
-    case Op::None:
-        break;
+    switch (op) {
     case Op::Indent:
         return inPlace(indentLinesInPlace);
     case Op::Trim:
@@ -167,33 +141,27 @@ QString SelectionEngine::compute(int code, QString sel, EngineEnvironment& env, 
     return sel;
 }
 
-void SelectionEngine::run(int code)
+void SelectionEngine::run(Op op)
 {
     const EngineSettings settings = env_.settings();
-    ClosingSteps closing(edit_, env_, settings.selectStay);
-    if (code < 1 || code > lastSelectionOperation)
-        return;
-    QString result;
+    const bool reads = readsSelection(op);
+    const ApplyPolicy policy{reads ? EmptySelection::WholeDocument : EmptySelection::AtCaret,
+                             Collapse::UnlessSelectStay, true};
     try {
-        QString sel;
-        if (readsSelection(code)) {
-            if (edit_.selectionLength() == 0)
-                edit_.selectAll();
-            sel = edit_.selectedText();
-        }
-        result = compute(code, std::move(sel), env_, settings);
+        applyToSelection(edit_, env_, policy, [&](QString selection) {
+            return compute(op, reads ? std::move(selection) : QString(), env_, settings);
+        });
     } catch (const std::exception&) {
-        switch (failurePolicy(code)) {
+        switch (failurePolicy(op)) {
         case OnFailure::Silent:
             return;
         case OnFailure::Report:
-            messages_.message(failureMessage(code), MessageKind::Error, Buttons::OK);
+            messages_.message(failureMessage(op), MessageKind::Error, Buttons::OK);
             return;
         case OnFailure::Propagate:
             throw;
         }
     }
-    edit_.replaceSelection(result);
 }
 
 } // namespace varnik

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QStringView>
-
 namespace varnik {
 
-// The operation codes of the selection engine.
+// The operations of the selection engine; the numbers are the engine's historical codes.
 enum class SelectionOperation : int {
-    None = 0,
     Indent = 1,
     Trim = 2,
     Unwrap = 3,
@@ -44,10 +41,6 @@ enum class SelectionOperation : int {
     ClipboardAtEnd = 35,
 };
 
-constexpr int lastSelectionOperation = 35;
-
-// The operation code a command identifier runs ("Touppercase1" gives 19), or
-// 0 when the command does not go through the selection engine.
-int selectionOperationForCommand(QStringView commandId);
+inline constexpr int lastSelectionOperation = 35;
 
 } // namespace varnik

@@ -1,14 +1,16 @@
 #include "ui/app/commandactions.h"
 
-#include "core/app/commandtable.h"
 #include "core/app/error.h"
 #include "core/app/messagesink.h"
+#include "core/commands/commandtable.h"
 #include "ui/app/shortcutkeys.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
+
+#include <stdexcept>
 
 namespace varnik {
 
@@ -30,6 +32,7 @@ QAction* CommandActions::makeAction(const CommandItem& item)
     a->setToolTip(item.plainCaption());
     a->setIconText(item.plainCaption().remove(QStringLiteral("...")));
     captions_.insert(item.id, item.caption);
+    rules_.insert(item.id, item.enable);
     setShortcut(item.id, item.shortcut, a);
     a->setShortcutContext(Qt::WindowShortcut);
     // Shortcuts must work while the menu bar is hidden too.
@@ -52,7 +55,7 @@ void CommandActions::fillMenu(QMenu* menu, const CommandItem& item)
             submenus_.insert(child->id, sub);
             if (!child->children.empty())
                 fillMenu(sub, *child);
-        } else if (QAction* a = action(child->id)) {
+        } else if (QAction* a = actions_.value(child->id)) {
             menu->addAction(a);
         }
     }
@@ -69,11 +72,11 @@ void CommandActions::buildMainMenu(QMenuBar* bar)
     }
 }
 
-QMenu* CommandActions::popupMenu(const QString& popupId, QWidget* parent)
+QMenu* CommandActions::popupMenu(CommandId popupId, QWidget* parent)
 {
     const CommandItem* root = CommandTable::standard().find(popupId);
     auto* menu = new QMenu(parent);
-    menu->setObjectName(popupId);
+    menu->setObjectName(popupId.toString());
     if (!root)
         return menu;
     for (const CommandItem* child : root->children) {
@@ -91,29 +94,54 @@ QMenu* CommandActions::popupMenu(const QString& popupId, QWidget* parent)
         a->setObjectName(child->id);
         a->setStatusTip(child->hint);
         // A twin runs its main-menu command; an item of its own runs its own handler.
-        const QString target = child->twin.isEmpty() ? child->id : child->twin;
+        const QString target = child->twin.isEmpty() ? child->id : child->twin.toString();
         connect(a, &QAction::triggered, this, [this, target] { run(target); });
         twins_.append({a, target});
-        if (child->twin.isEmpty())
+        if (child->twin.isEmpty()) {
             actions_.insert(child->id, a);
+            rules_.insert(child->id, child->enable);
+        }
     }
     return menu;
 }
 
-QAction* CommandActions::action(const QString& id) const { return actions_.value(id); }
+QAction* CommandActions::action(CommandId id) const
+{
+    return actions_.value(id.toString());
+}
 
-QMenu* CommandActions::submenu(const QString& id) const { return submenus_.value(id); }
+QMenu* CommandActions::submenu(CommandId id) const
+{
+    return submenus_.value(id.toString());
+}
 
-void CommandActions::setHandler(const QString& id, Handler handler) { handlers_.insert(id, std::move(handler)); }
+void CommandActions::setHandler(CommandId id, Handler handler)
+{
+    CommandTable::standard().item(id); // a handler for no row is a programming error
+    handlers_.insert(id.toString(), std::move(handler));
+}
 
-bool CommandActions::hasHandler(const QString& id) const { return handlers_.contains(id); }
+void CommandActions::setHandler(const CommandItem& item, Handler handler)
+{
+    handlers_.insert(item.id, std::move(handler));
+}
+
+bool CommandActions::hasHandler(CommandId id) const
+{
+    return handlers_.contains(id.toString());
+}
+
+void CommandActions::run(CommandId id)
+{
+    run(id.toString());
+}
 
 void CommandActions::run(const QString& id)
 {
     const auto it = handlers_.constFind(id);
     if (it == handlers_.constEnd())
         return;
-    QAction* a = action(id);
+    QAction* a = actions_.value(id);
     if (a && !a->isEnabled())
         return;
     try {
@@ -128,7 +156,10 @@ void CommandActions::run(const QString& id)
     Q_EMIT commandRun(id);
 }
 
-void CommandActions::setShortcut(const QString& id, const Shortcut& shortcut) { setShortcut(id, shortcut, action(id)); }
+void CommandActions::setShortcut(const QString& id, const Shortcut& shortcut)
+{
+    setShortcut(id, shortcut, actions_.value(id));
+}
 
 void CommandActions::setShortcut(const QString& id, const Shortcut& shortcut, QAction* a)
 {
@@ -141,9 +172,12 @@ void CommandActions::setShortcut(const QString& id, const Shortcut& shortcut, QA
     a->setText(shortcut.isEmpty() ? caption : caption + u'\t' + shortcut.toText());
 }
 
-Shortcut CommandActions::shortcut(const QString& id) const { return shortcuts_.value(id); }
+Shortcut CommandActions::shortcut(const QString& id) const
+{
+    return shortcuts_.value(id);
+}
 
-void CommandActions::setChecked(const QString& id, bool checked)
+void CommandActions::setChecked(CommandId id, bool checked)
 {
     if (QAction* a = action(id)) {
         a->setCheckable(true);
@@ -151,15 +185,15 @@ void CommandActions::setChecked(const QString& id, bool checked)
     }
 }
 
-void CommandActions::refreshEnabled(const std::function<bool(const QString& id)>& rule)
+void CommandActions::refreshEnabled(const CommandStateInputs& state)
 {
     for (auto it = actions_.constBegin(); it != actions_.constEnd(); ++it) {
-        const bool on = handlers_.contains(it.key()) && rule(it.key());
+        const bool on = handlers_.contains(it.key()) && isEnabled(rules_.value(it.key()), state);
         if (it.value()->isEnabled() != on)
             it.value()->setEnabled(on);
     }
     for (const auto& [a, target] : twins_) {
-        const QAction* main = action(target);
+        const QAction* main = actions_.value(target);
         const bool on = main ? main->isEnabled() : handlers_.contains(target);
         if (a->isEnabled() != on)
             a->setEnabled(on);

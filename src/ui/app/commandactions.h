@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/app/shortcut.h"
+#include "core/commands/commandid.h"
+#include "core/commands/enablerule.h"
 
 #include <QHash>
 #include <QObject>
@@ -20,7 +22,7 @@ class MessageSink;
 // The window's commands: one QAction per command of the command table, the
 // menus and pop-ups built from the table, and one handler per command that
 // every route (menu, pop-up twin, toolbar, shortcut) runs. A command without a
-// handler is disabled.
+// handler is disabled; an enabled one follows its row's enable rule.
 class CommandActions : public QObject {
     Q_OBJECT
 public:
@@ -30,31 +32,35 @@ public:
     ~CommandActions() override;
 
     void buildMainMenu(QMenuBar* bar);
-    // A pop-up menu of the table, by its name ("MainEditPopupMenu", ...).
-    QMenu* popupMenu(const QString& popupId, QWidget* parent);
+    // A pop-up menu of the table, by its root (ids::MainEditPopupMenu, ...).
+    QMenu* popupMenu(CommandId popupId, QWidget* parent);
 
-    QAction* action(const QString& id) const;
+    QAction* action(CommandId id) const;
     // The submenu an item opens (recent files, bookmarks), or nullptr.
-    QMenu* submenu(const QString& id) const;
+    QMenu* submenu(CommandId id) const;
 
-    void setHandler(const QString& id, Handler handler);
-    bool hasHandler(const QString& id) const;
+    // Throws std::logic_error for an identifier without a table row.
+    void setHandler(CommandId id, Handler handler);
+    void setHandler(const CommandItem& item, Handler handler);
+    bool hasHandler(CommandId id) const;
     // Runs the command's handler; errors it does not catch go to the error box.
-    void run(const QString& id);
+    void run(CommandId id);
 
+    // By the identifier's text: key maps name commands as text.
     void setShortcut(const QString& id, const Shortcut& shortcut);
     Shortcut shortcut(const QString& id) const;
-    void setChecked(const QString& id, bool checked);
+    void setChecked(CommandId id, bool checked);
 
-    // Enables every command with a handler for which `rule` says yes, and
-    // disables every command without one. Pop-up twins follow their command.
-    void refreshEnabled(const std::function<bool(const QString& id)>& rule);
+    // Enables every command with a handler whose enable rule holds in `state`,
+    // and disables every command without one. Pop-up twins follow their command.
+    void refreshEnabled(const CommandStateInputs& state);
 
 Q_SIGNALS:
     // After every command, so that states shown elsewhere follow at once.
     void commandRun(const QString& id);
 
 private:
+    void run(const QString& id);
     QAction* makeAction(const CommandItem& item);
     void setShortcut(const QString& id, const Shortcut& shortcut, QAction* a);
     void fillMenu(QMenu* menu, const CommandItem& item);
@@ -66,6 +72,7 @@ private:
     QHash<QString, Handler> handlers_;
     QHash<QString, Shortcut> shortcuts_;
     QHash<QString, QString> captions_;
+    QHash<QString, EnableRule> rules_;
     // Pop-up actions and the command they stand for.
     QList<QPair<QAction*, QString>> twins_;
 };

@@ -10,6 +10,7 @@
 #include "core/app/settings.h"
 #include "core/app/settingsstore.h"
 #include "core/app/shortenname.h"
+#include "core/commands/commandids.h"
 #include "ui/app/activedocument.h"
 #include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
@@ -121,9 +122,9 @@ void FileController::addRecentFile(const QString& fileName)
 void FileController::rebuildRecentMenus()
 {
     const auto shorten = [](const QString& name) { return shortenName(name, QString()); };
-    const std::pair<const char16_t*, bool> menus[] = {{u"Reopen1", false}, {u"Reopenrecent1", true}};
+    const std::pair<CommandId, bool> menus[] = {{ids::Reopen1, false}, {ids::Reopenrecent1, true}};
     for (const auto& [id, tray] : menus) {
-        QMenu* menu = commands_->submenu(QString::fromUtf16(id));
+        QMenu* menu = commands_->submenu(id);
         if (!menu)
             continue;
         menu->clear();
@@ -317,22 +318,22 @@ bool FileController::saveActive()
 void FileController::registerCommands()
 {
     CommandActions& c = *commands_;
-    auto on = [&c](const char16_t* id, CommandActions::Handler h) { c.setHandler(QString::fromUtf16(id), std::move(h)); };
+    auto on = [&c](CommandId id, CommandActions::Handler h) { c.setHandler(id, std::move(h)); };
 
-    on(u"New1", [this] {
+    on(ids::New1, [this] {
         if (!mayDropChanges(FileTexts::kNewAnyway.toString(), activeRecord().modified, settings_.warnings,
                             *messages_))
             return;
         newDocument();
     });
-    on(u"OpenItem", [this] {
+    on(ids::OpenItem, [this] {
         if (askSave(FileTexts::kSaveBeforeOpening.toString()) == Result::Cancel)
             return;
         const QString name = chooseFileToOpen(FileTexts::kOpenTitle.toString());
         if (!name.isEmpty())
             openChosenFile(name);
     });
-    on(u"Openinnewtab1", [this] {
+    on(ids::Openinnewtab1, [this] {
         const QString name = chooseFileToOpen(FileTexts::kOpenTitle.toString());
         if (name.isEmpty())
             return;
@@ -340,12 +341,12 @@ void FileController::registerCommands()
         if (!openFileInto(name))
             documents_->closeActiveTabQuietly();
     });
-    on(u"Openinnewwindow1", [this] {
+    on(ids::Openinnewwindow1, [this] {
         const QString name = chooseFileToOpen(FileTexts::kOpenTitle.toString());
         if (!name.isEmpty())
             runCommand(QCoreApplication::applicationFilePath(), {name, QStringLiteral("-n")});
     });
-    on(u"Reloadfromdisk1", [this] {
+    on(ids::Reloadfromdisk1, [this] {
         const QString name = activeRecord().fileName;
         if (name.isEmpty())
             return;
@@ -355,13 +356,13 @@ void FileController::registerCommands()
         if (openFileInto(name))
             activeRecord().modified = false;
     });
-    on(u"SaveItem", [this] { saveActive(); });
-    on(u"Saveas1", [this] {
+    on(ids::SaveItem, [this] { saveActive(); });
+    on(ids::Saveas1, [this] {
         const QString chosen = saveAsDialog(activeRecord().fileName);
         if (!chosen.isEmpty())
             saveDocumentAs(activeEdit(), chosen, false, true);
     });
-    on(u"Blockread1", [this] {
+    on(ids::Blockread1, [this] {
         const QString name = chooseFileToOpen(FileTexts::kInsertFileTitle.toString());
         if (name.isEmpty())
             return;
@@ -373,7 +374,7 @@ void FileController::registerCommands()
             messages_->message(e.message(), MessageKind::Error, Buttons::OK);
         }
     });
-    on(u"Blockwrite1", [this] {
+    on(ids::Blockwrite1, [this] {
         const QString name = askSaveFileName(&window_.hostWindow(), FileTexts::kWriteBlockTitle.toString(),
                                              dialogDirectory(), settings_.overWriteConfirm);
         if (name.isEmpty())
@@ -381,7 +382,7 @@ void FileController::registerCommands()
         BusyCursor busy;
         writeBlockFile(name, activeText().selectedText(), activeRecord().encoding, *messages_);
     });
-    on(u"Fileinfo1", [this] {
+    on(ids::Fileinfo1, [this] {
         const QString name = activeRecord().fileName;
         const FileFacts facts = name.isEmpty() ? FileFacts{} : readFileFacts(name);
         const QString text =

@@ -49,7 +49,9 @@ HexEditForm::HexEditForm(QWidget* parent) : QDialog(parent), editor_(new HexEdit
             Q_EMIT edited();
     });
 
-    resize(492, 424);
+    // 492 x 424 with the frame and caption of the system it was laid out on:
+    // an editor 484 pixels wide shows 9 bytes a line with room to spare.
+    resize(484, 396);
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->availableGeometry().center() - rect().center());

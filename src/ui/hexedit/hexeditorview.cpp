@@ -44,7 +44,6 @@ HexEditorView::HexEditorView(QWidget* parent) : QAbstractScrollArea(parent)
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::Box);
     viewport()->setCursor(Qt::IBeamCursor);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     model_.setOnViewChanged([this] {
         updateMetrics();
         viewport()->update();

@@ -1,5 +1,6 @@
 #include "ui/platform/qsettingsstore.h"
 
+#include "core/app/hexdigit.h"
 #include "core/app/settingsini.h"
 
 #include <QDir>
@@ -16,14 +17,7 @@ QString joinKey(const QString& group, const QString& escapedName)
 
 int hexValue(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return -1;
+    return hexDigitValue(c.unicode());
 }
 
 // What QSettings holds directly in a group, as stored (escaped).

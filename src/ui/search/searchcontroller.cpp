@@ -6,6 +6,7 @@
 #include "core/app/filetexts.h"
 #include "core/app/messagesink.h"
 #include "core/app/settings.h"
+#include "core/commands/commandids.h"
 #include "core/search/findcommands.h"
 #include "core/search/gotoline.h"
 #include "core/search/grep.h"
@@ -75,13 +76,13 @@ SearchController::SearchController(ActiveDocument& window) : QObject(&window.hos
     grep_->hide();
     window.setBottomPanel(grep_);
     connect(grep_, &GrepPanel::entryActivated, this, &SearchController::grepEntryActivated);
-    QMenu* popup = window.commands().popupMenu(QStringLiteral("PopupMenuGrep"), grep_);
+    QMenu* popup = window.commands().popupMenu(ids::PopupMenuGrep, grep_);
     grep_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grep_, &QWidget::customContextMenuRequested, popup,
             [this, popup](const QPoint& p) { popup->popup(grep_->viewport()->mapToGlobal(p)); });
 
-    QMenu* createMenu = window.commands().submenu(QStringLiteral("Create1"));
-    QMenu* goToMenu = window.commands().submenu(QStringLiteral("Goto1"));
+    QMenu* createMenu = window.commands().submenu(ids::Create1);
+    QMenu* goToMenu = window.commands().submenu(ids::Goto1);
     bookmarks_ = new BookmarkMenuActions(&window.hostWindow(), createMenu, goToMenu);
     connect(bookmarks_, &BookmarkMenuActions::itemTriggered, this, [this](const BookmarkMenuItem& item) {
         runBookmarkItem(item, record().bookmarks, text());
@@ -125,28 +126,28 @@ DocumentInfo& SearchController::record()
 void SearchController::registerCommands()
 {
     CommandActions& c = window_.commands();
-    c.setHandler(QStringLiteral("Find1"), [this] { findCommand(); });
-    c.setHandler(QStringLiteral("Findnext1"), [this] { findNextCommand(); });
-    c.setHandler(QStringLiteral("Replace1"), [this] { replaceCommand(); });
-    c.setHandler(QStringLiteral("AskGooglecom1"), [this] { openUrl_(webSearchUrl(text().selectedText())); });
-    c.setHandler(QStringLiteral("SearchIMDB1"), [this] { openUrl_(filmSearchUrl(text().selectedText())); });
-    c.setHandler(QStringLiteral("Clearbookmarks1"), [this] {
+    c.setHandler(ids::Find1, [this] { findCommand(); });
+    c.setHandler(ids::Findnext1, [this] { findNextCommand(); });
+    c.setHandler(ids::Replace1, [this] { replaceCommand(); });
+    c.setHandler(ids::AskGooglecom1, [this] { openUrl_(webSearchUrl(text().selectedText())); });
+    c.setHandler(ids::SearchIMDB1, [this] { openUrl_(filmSearchUrl(text().selectedText())); });
+    c.setHandler(ids::Clearbookmarks1, [this] {
         record().bookmarks.clear();
         rebuildBookmarkMenus();
     });
-    c.setHandler(QStringLiteral("Gotoline1"), [this] { gotoLineCommand(); });
+    c.setHandler(ids::Gotoline1, [this] { gotoLineCommand(); });
 }
 
 void SearchController::registerGrepCommands()
 {
     CommandActions& c = window_.commands();
-    c.setHandler(QStringLiteral("Closeresults1"), [this] {
+    c.setHandler(ids::Closeresults1, [this] {
         grep_->hide();
         window_.setStatusText(QString()); // the grep's note goes with its list
     });
-    c.setHandler(QStringLiteral("Clearresults1"), [this] { grep_->clear(); });
-    c.setHandler(QStringLiteral("Saveresultstofile1"), [this] { saveGrepResults(); });
-    c.setHandler(QStringLiteral("Copytoclipboard1"),
+    c.setHandler(ids::Clearresults1, [this] { grep_->clear(); });
+    c.setHandler(ids::Saveresultstofile1, [this] { saveGrepResults(); });
+    c.setHandler(ids::Copytoclipboard1,
                  [this] { QApplication::clipboard()->setText(grep_->result().toText()); });
 }
 

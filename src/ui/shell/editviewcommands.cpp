@@ -3,6 +3,7 @@
 #include "ui/shell/sdiappform.h"
 
 #include "core/app/bugreport.h"
+#include "core/commands/commandids.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -27,39 +28,45 @@ namespace varnik {
 void SDIAppForm::registerEditViewCommands()
 {
     CommandActions& c = *commands_;
-    auto on = [&c](const char16_t* id, CommandActions::Handler h) { c.setHandler(QString::fromUtf16(id), std::move(h)); };
+    auto on = [&c](CommandId id, CommandActions::Handler h) { c.setHandler(id, std::move(h)); };
 
-    on(u"Undo2", [this] {
+    on(ids::Undo2, [this] {
         activeText().undo();
         activeRecord().modified = true;
     });
-    on(u"Redo1", [this] {
+    on(ids::Redo1, [this] {
         activeText().redo();
         activeRecord().modified = true;
     });
-    on(u"Clearundobuffer1", [this] { activeText().clearUndoHistory(); });
+    on(ids::Clearundobuffer1, [this] { activeText().clearUndoHistory(); });
     // Clipboard commands act only while the edit has the keyboard focus, so
     // they never steal a shortcut from a dialog field.
-    on(u"Cut1", [this] {
+    on(ids::Cut1, [this] {
         if (activeEdit()->hasFocus() && activeText().selectionLength() > 0) {
             tools_->collect(activeText().selectedText());
             activeEdit()->cut();
         }
     });
-    on(u"Copy1", [this] {
+    on(ids::Copy1, [this] {
         if (activeEdit()->hasFocus() && activeText().selectionLength() > 0) {
             tools_->collect(activeText().selectedText());
             activeEdit()->copy();
         }
     });
-    on(u"Paste1", [this] {
+    on(ids::Paste1, [this] {
         if (activeEdit()->hasFocus())
             activeEdit()->paste();
     });
-    on(u"Selectall1", [this] { activeText().selectAll(); });
-    on(u"Wordwrap1", [this] {
+    on(ids::Wordwrap1, [this] {
+        // A large document that holds wrap back shows the item unticked: the
+        // tick wraps it after all, as the user asks.
+        if (activeEdit()->wrapHeldBack()) {
+            activeEdit()->wrapAnyway();
+            commands_->setChecked(ids::Wordwrap1, true);
+            return;
+        }
         settings_.wordWrap = !settings_.wordWrap;
-        commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+        commands_->setChecked(ids::Wordwrap1, settings_.wordWrap);
         EditorSettings e = documents_->editorSettings();
         e.wordWrap = settings_.wordWrap;
         documents_->setEditorSettings(e);
@@ -67,17 +74,17 @@ void SDIAppForm::registerEditViewCommands()
         documents_->applyViewSettings();
         activeRecord().modified = modified;
     });
-    on(u"Speedpanel1", [this] {
+    on(ids::Speedpanel1, [this] {
         settings_.toolbar = !toolbar_->isVisible();
         toolbar_->setVisible(settings_.toolbar);
-        commands_->setChecked(QStringLiteral("Speedpanel1"), settings_.toolbar);
+        commands_->setChecked(ids::Speedpanel1, settings_.toolbar);
     });
-    on(u"Statusbar1", [this] {
+    on(ids::Statusbar1, [this] {
         settings_.statusBar = !statusBar()->isVisible();
         statusBar()->setVisible(settings_.statusBar);
-        commands_->setChecked(QStringLiteral("Statusbar1"), settings_.statusBar);
+        commands_->setChecked(ids::Statusbar1, settings_.statusBar);
     });
-    on(u"Setfont1", [this] {
+    on(ids::Setfont1, [this] {
         bool ok = false;
         const QFont font = QFontDialog::getFont(&ok, documents_->editorSettings().font, this);
         if (!ok)
@@ -95,7 +102,7 @@ void SDIAppForm::registerEditViewCommands()
         }
         return *printer_;
     };
-    on(u"Print1", [this, printer] {
+    on(ids::Print1, [this, printer] {
         QsciPrinter& p = printer();
         QPrintDialog dialog(&p, this);
         if (dialog.exec() != QDialog::Accepted)
@@ -105,13 +112,13 @@ void SDIAppForm::registerEditViewCommands()
         p.setWrapMode(QsciScintilla::WrapWord);
         p.printRange(activeEdit());
     });
-    on(u"Printersetup1", [this, printer] {
+    on(ids::Printersetup1, [this, printer] {
         QPageSetupDialog dialog(&printer(), this);
         dialog.exec();
     });
-    on(u"Helptopics1", [this] { showHelp(this); });
-    on(u"ExitItem", [this] { close(); });
-    on(u"BUGREPORTFORM1", [this] { bugReportForm(); });
+    on(ids::Helptopics1, [this] { showHelp(this); });
+    on(ids::ExitItem, [this] { close(); });
+    on(ids::BUGREPORTFORM1, [this] { bugReportForm(); });
 }
 
 void SDIAppForm::bugReportForm()

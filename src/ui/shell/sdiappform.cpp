@@ -1,13 +1,13 @@
 #include "ui/shell/sdiappform.h"
 
 #include "core/app/closesequence.h"
-#include "core/app/commandstates.h"
-#include "core/app/commandtable.h"
+#include "core/commands/commandids.h"
+#include "core/commands/commandtable.h"
 #include "core/app/messagesink.h"
 #include "core/app/session.h"
 #include "core/app/settingsstore.h"
 #include "core/app/shortenname.h"
-#include "core/app/toolbarbuttons.h"
+#include "core/commands/toolbarbuttons.h"
 #include "core/text/cnvtablecommand.h"
 #include "platform/programdata.h"
 #include "ui/app/commandactions.h"
@@ -21,6 +21,7 @@
 #include "ui/platform/launcher.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/platform/systeminfo.h"
+#include "ui/hexedit/hexeditcommand.h"
 #include "ui/search/searchcontroller.h"
 #include "ui/tools/toolscontroller.h"
 
@@ -74,8 +75,8 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     commands_ = new CommandActions(this, *messages_);
     commands_->buildMainMenu(menuBar());
     connect(commands_, &CommandActions::commandRun, this, [this] { statusTick(); });
-    editPopup_ = commands_->popupMenu(kMainEditPopupMenu.toString(), this);
-    tabsPopup_ = commands_->popupMenu(kPopupMenuTabs.toString(), this);
+    editPopup_ = commands_->popupMenu(ids::MainEditPopupMenu, this);
+    tabsPopup_ = commands_->popupMenu(ids::PopupMenuTabs, this);
     status_ = std::make_unique<StatusLine>(statusBar());
     buildToolbar();
     registerEditViewCommands();
@@ -84,18 +85,29 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
     tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
+    commands_->setHandler(ids::Hexedit1, [this] {
+        hexEditCommand({*this, settings_, *messages_, *documents_,
+                        [this](const QString& text) { setStatusText(text); }});
+    });
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { setTitle(documents_->activeRecord().fileName); });
     connect(documents_, &DocumentArea::urlClicked, this, [](const QString& url) { openUrl(url); });
     documents_->setPopupMenus(editPopup_, tabsPopup_);
+    connect(documents_, &DocumentArea::wrapHeldBackChanged, this, [this](bool heldBack) {
+        setStatusText(heldBack ? QStringLiteral("Word wrap is off for this large document (View, Word wrap turns it on)")
+                               : QString());
+        statusTick();
+    });
     connect(documents_, &DocumentArea::emptyDocumentDoubleClicked, this,
-            [this] { commands_->run(QStringLiteral("Open1")); });
+            [this] { commands_->run(ids::OpenItem); });
 
     // Each character-table item shows only when the table it loads is there.
-    for (const CnvTableCommand& table : cnvTableCommands())
-        if (QAction* a = commands_->action(table.id.toString()))
-            a->setVisible(!findProgramDataFile(table.fileName.toString()).isEmpty());
+    for (const CommandId id : {ids::CP1250toISO885921, ids::ISO88592toCP12501, ids::CP1250toNOPL1,
+                               ids::ISO88592toNOPL1})
+        if (const CnvTableCommand* table = findCnvTableCommand(id.name()))
+            if (QAction* a = commands_->action(id))
+                a->setVisible(!findProgramDataFile(table->fileName.toString()).isEmpty());
 
     if (settings_.stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -215,8 +227,8 @@ void SDIAppForm::statusTick()
     status_->follow(t, active.modified, activeEdit()->overwriteMode(), active.encoding.name());
 
     const CommandStateInputs state = commandState();
-    commands_->refreshEnabled([&state](const QString& id) { return isCommandEnabled(id, state); });
-    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+    commands_->refreshEnabled(state);
+    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
 
     DocumentInfo& record = documents_->activeRecord();
     record.selStart = static_cast<qint32>(t.selectionStart());
@@ -244,7 +256,7 @@ void SDIAppForm::applySettings()
         const ToolbarButton* b = toolbarButton(code);
         if (!b)
             continue;
-        QAction* a = commands_->action(b->command.toString());
+        QAction* a = commands_->action(b->command);
         if (!a)
             continue;
         toolbar_->addAction(a);
@@ -268,9 +280,9 @@ void SDIAppForm::firstShow()
     setAcceptDrops(true);
     toolbar_->setVisible(settings_.toolbar);
     statusBar()->setVisible(settings_.statusBar);
-    commands_->setChecked(QStringLiteral("Speedpanel1"), settings_.toolbar);
-    commands_->setChecked(QStringLiteral("Statusbar1"), settings_.statusBar);
-    commands_->setChecked(QStringLiteral("Wordwrap1"), settings_.wordWrap);
+    commands_->setChecked(ids::Speedpanel1, settings_.toolbar);
+    commands_->setChecked(ids::Statusbar1, settings_.statusBar);
+    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
     tools_->loadFavourites();
     files_->start(args_.value(1));
     startupDone_ = true;
@@ -287,15 +299,15 @@ void SDIAppForm::buildTray()
         return;
     tray_ = new QSystemTrayIcon(windowIcon(), this);
     tray_->setToolTip(QStringLiteral("Varnik"));
-    QMenu* menu = commands_->popupMenu(kPopupMenuTray.toString(), this);
+    QMenu* menu = commands_->popupMenu(ids::PopupMenuTray, this);
     tray_->setContextMenu(menu);
     // The tray's items bring the window back first; its Exit really ends the program.
     for (QAction* a : menu->actions()) {
         const CommandItem* item = CommandTable::standard().find(a->objectName());
         if (!item || item->twin.isEmpty())
             continue;
-        const QString twin = item->twin;
-        const bool exit = a->objectName() == u"Exit1";
+        const CommandId twin = item->twin;
+        const bool exit = a->objectName() == ids::Exit1.name();
         a->disconnect(this);
         a->disconnect(commands_);
         connect(a, &QAction::triggered, this, [this, twin, exit] {
@@ -308,7 +320,7 @@ void SDIAppForm::buildTray()
             commands_->run(twin);
         });
     }
-    commands_->setHandler(QStringLiteral("Restore1"), [this] {
+    commands_->setHandler(ids::Restore1, [this] {
         showNormal();
         raise();
         activateWindow();
@@ -328,17 +340,17 @@ void SDIAppForm::buildTray()
 void SDIAppForm::registerDocumentCommands()
 {
     CommandActions& c = *commands_;
-    auto on = [&c](const char16_t* id, CommandActions::Handler h) { c.setHandler(QString::fromUtf16(id), std::move(h)); };
-    on(u"Newemptytab2", [this] { documents_->createDocumentTab(); });
-    on(u"Previoustab1", [this] { documents_->previousTab(); });
-    on(u"Nexttab1", [this] { documents_->nextTab(); });
-    on(u"Close1", [this] {
+    auto on = [&c](CommandId id, CommandActions::Handler h) { c.setHandler(id, std::move(h)); };
+    on(ids::Newemptytab2, [this] { documents_->createDocumentTab(); });
+    on(ids::Previoustab1, [this] { documents_->previousTab(); });
+    on(ids::Nexttab1, [this] { documents_->nextTab(); });
+    on(ids::Close1, [this] {
         documents_->closeTab([this] {
             return files_->askSave(QStringLiteral("Do you want to save changes before opening another file?")) !=
                    Result::Cancel;
         });
     });
-    on(u"Duplicateintonewtab1", [this] { documents_->duplicateIntoNewTab(); });
+    on(ids::Duplicateintonewtab1, [this] { documents_->duplicateIntoNewTab(); });
 }
 
 bool SDIAppForm::makeRoomForResult(bool clearDocument)

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/app/commandstates.h"
 #include "core/app/documentinfo.h"
 #include "core/app/settings.h"
+#include "core/commands/commandcontext.h"
+#include "core/commands/enablerule.h"
 #include "ui/app/activedocument.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@ class QToolBar;
 namespace varnik {
 
 class CommandActions;
+struct CommandItem;
 class MessageSink;
 class DialogMessageSink;
 class DocumentArea;
@@ -74,6 +76,9 @@ public:
     void applySettings();
     // Runs one status tick now (the timer does it every 50 ms).
     void statusTick();
+    // Runs a command's table operation on the active document with these dialog answers, and opens
+    // the document it makes, if any.
+    void runDocumentCommand(const CommandItem& command, const CommandFields& fields);
 
     // Set by the tray menu's Exit so that closing really ends the program.
     bool reallyExit = false;

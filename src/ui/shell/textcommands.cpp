@@ -1,15 +1,12 @@
-// The text, number, line, word and evaluation commands in the window: each
-// runs the shared command of the document registry on the active document.
+// The commands with an operation of their own (text, number, line, word and evaluation commands): each
+// runs its table row's operation on the active document; a command with a dialog asks first and hands
+// the answers over as fields.
 #include "ui/shell/sdiappform.h"
 
-#include "core/app/documentcommands.h"
-#include "core/text/cnvtable.h"
-#include "core/text/cnvtablecommand.h"
+#include "core/commands/commandids.h"
+#include "core/commands/commandtable.h"
 #include "core/text/importcommand.h"
-#include "core/text/lineediting.h"
 #include "core/text/selectioncommands.h"
-#include "core/text/splitcolumn.h"
-#include "platform/programdata.h"
 #include "platform/systemenvironment.h"
 #include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
@@ -56,61 +53,58 @@ private:
 
 } // namespace
 
+void SDIAppForm::runDocumentCommand(const CommandItem& command, const CommandFields& fields)
+{
+    WindowEnvironment environment(*this);
+    CommandContext context{activeText(), *messages_, environment, activeRecord().encoding,
+                           command.id,   fields,     std::nullopt};
+    command.run(context);
+    // A command may change what the text does not show (a character table changes the encoding).
+    if (activeText().isModified())
+        activeRecord().modified = true;
+    if (!context.newDocument || !makeRoomForResult(true))
+        return;
+    activeText().setText(*context.newDocument);
+    activeRecord().modified = true;
+}
+
 void SDIAppForm::registerTextCommands()
 {
-    for (const CnvTableCommand& table : cnvTableCommands())
-        commands_->setHandler(table.id.toString(), [this, &table] {
-            DocumentInfo& record = activeRecord();
-            const DocumentEncoding before = record.encoding;
-            applyCnvTableCommand(activeText(), *messages_,
-                                 CnvTable::load(findProgramDataFile(table.fileName.toString())), table,
-                                 record.encoding);
-            if (!(record.encoding == before))
-                record.modified = true; // Save now writes other bytes
-        });
+    for (const CommandItem& item : CommandTable::standard().allItems())
+        if (item.run && !item.asksFirst)
+            commands_->setHandler(item, [this, &item] { runDocumentCommand(item, {}); });
+
+    const CommandTable& table = CommandTable::standard();
+    // An import asks for its file with the shared open dialog, the selection collapsed first.
     for (const ImportCommand& import : importCommands())
-        commands_->setHandler(import.id.toString(), [this, &import] {
-            TextEdit& edit = activeText();
-            edit.setSelection(edit.selectionStart(), 0);
-            const QString path = askImportFileName(this, import.dialogTitle(), files().dialogDirectory());
-            if (path.isEmpty())
-                return;
-            WindowEnvironment environment(*this);
-            importFileAtCaret(edit, environment, *messages_, import.kind, path);
-        });
-    for (const QString& id : documentCommandIds()) {
-        const DocumentCommand* command = findDocumentCommand(id);
-        commands_->setHandler(id, [this, command] {
-            WindowEnvironment environment(*this);
-            DocumentCommandContext context{activeText(), *messages_, environment,
-                                           environment.decimalSeparator()};
-            (*command)(context);
-        });
-    }
-    commands_->setHandler(QStringLiteral("Splitcolumn1"), [this] {
+        if (const CommandItem* item = table.find(import.id))
+            commands_->setHandler(*item, [this, item, &import] {
+                activeText().setSelection(activeText().selectionStart(), 0);
+                const QString path = askImportFileName(this, import.dialogTitle(), files().dialogDirectory());
+                if (!path.isEmpty())
+                    runDocumentCommand(*item, {{QStringLiteral("file"), path}});
+            });
+    commands_->setHandler(ids::Splitcolumn1, [this, &table] {
         ColumnSplitForm form(this);
-        if (form.exec() != QDialog::Accepted)
-            return;
-        const QString source = splitColumnSource(activeText());
-        const QString result = splitColumn(source, form.column(), form.separator());
-        if (!makeRoomForResult(true))
-            return;
-        activeText().setText(result);
-        activeRecord().modified = true;
+        if (form.exec() == QDialog::Accepted)
+            runDocumentCommand(table.item(ids::Splitcolumn1),
+                               {{QStringLiteral("column"), QString::number(form.column())},
+                                {QStringLiteral("separator"), form.separator()}});
     });
-    commands_->setHandler(QStringLiteral("Date1"), [this] {
+    commands_->setHandler(ids::Date1, [this, &table] {
         const QDate date = pickDate(this);
-        if (!date.isValid())
-            return;
-        WindowEnvironment environment(*this);
-        insertDateValue(activeText(), date, environment);
+        if (date.isValid())
+            runDocumentCommand(table.item(ids::Date1),
+                               {{QStringLiteral("date"), date.toString(Qt::ISODate)}});
     });
-    commands_->setHandler(QStringLiteral("HEXvaluecolor1"), [this] {
+    commands_->setHandler(ids::HEXvaluecolor1, [this, &table] {
         const auto preset = colourFromSelection(activeText().selectedText());
         const QColor start = preset ? QColor(preset->red, preset->green, preset->blue) : QColor(Qt::white);
         const QColor chosen = QColorDialog::getColor(start, this);
         if (chosen.isValid())
-            insertColourValue(activeText(), Rgb{chosen.red(), chosen.green(), chosen.blue()});
+            runDocumentCommand(
+                table.item(ids::HEXvaluecolor1),
+                {{QStringLiteral("color"), colourHexText({chosen.red(), chosen.green(), chosen.blue()})}});
     });
 }
 

@@ -5,6 +5,7 @@
 #include "core/app/messagesink.h"
 #include "core/app/settings.h"
 #include "core/app/textedit.h"
+#include "core/commands/commandids.h"
 #include "core/tools/favouritetexts.h"
 #include "platform/hostlookup.h"
 #include "ui/app/commandactions.h"
@@ -56,10 +57,10 @@ TextEdit& ToolsController::activeText() const
 void ToolsController::registerCommands()
 {
     CommandActions& c = host_.commands;
-    c.setHandler(QStringLiteral("Pastemclip1"), [this] { pasteFromMultiClipboard(); });
-    c.setHandler(QStringLiteral("Gettextfromselection1"), [this] { getTextFromSelection(); });
-    c.setHandler(QStringLiteral("Yourfavtxt1"), [this] { favouriteTexts(); });
-    c.setHandler(QStringLiteral("Symbol1"), [this] { symbols(); });
+    c.setHandler(ids::Pastemclip1, [this] { pasteFromMultiClipboard(); });
+    c.setHandler(ids::Gettextfromselection1, [this] { getTextFromSelection(); });
+    c.setHandler(ids::Yourfavtxt1, [this] { favouriteTexts(); });
+    c.setHandler(ids::Symbol1, [this] { symbols(); });
 }
 
 void ToolsController::followSelection(DocumentEdit* edit)

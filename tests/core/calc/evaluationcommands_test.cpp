@@ -1,5 +1,4 @@
 #include "core/app/error.h"
-#include "core/app/plaintextbuffer.h"
 #include "core/calc/evaluationcommands.h"
 
 #include <gtest/gtest.h>
@@ -159,38 +158,6 @@ TEST(EvaluateQuadraticEquation, lines)
             {"negative_linear_is_a_fault", "0,-2,1", "error: Floating point division by zero"},
             {"delta_overflows", "1e3000,1e3000,1", "error: Floating point overflow"},
         });
-}
-
-TEST(ApplyEvaluationCommand, replacesTheSelectionOrLeavesTheDocument)
-{
-    PlainTextBuffer doc(QStringLiteral("head\nr=2\npi*r^2\ntail"));
-    // Nothing selected: nothing happens, even for the command that would write text.
-    doc.setSelection(3, 0);
-    EXPECT_FALSE(applyEvaluationCommand(doc, EvaluationCommand::QuadraticEquation, u'.'));
-    EXPECT_FALSE(doc.canUndo());
-
-    doc.setSelection(5, 10); // "r=2\npi*r^2"
-    EXPECT_TRUE(applyEvaluationCommand(doc, EvaluationCommand::Expressions, u'.'));
-    EXPECT_EQ(doc.text(), QStringLiteral("head\r\nr=2\r\npi*r^2 = 12.5663706143592\r\n\r\ntail"));
-    EXPECT_EQ(doc.selectionLength(), 0);
-    EXPECT_EQ(doc.caretPosition(), 5 + 30) << "a line break counts as one position";
-    doc.undo();
-    EXPECT_EQ(doc.text(), QStringLiteral("head\r\nr=2\r\npi*r^2\r\ntail"));
-}
-
-TEST(ApplyEvaluationCommand, errorLeavesTheDocumentUnchanged)
-{
-    PlainTextBuffer doc(QStringLiteral("1+1\nx = 2*3\n"));
-    doc.selectAll();
-    EXPECT_THROW(applyEvaluationCommand(doc, EvaluationCommand::Expressions, u'.'), Error);
-    EXPECT_EQ(doc.text(), QStringLiteral("1+1\r\nx = 2*3\r\n"));
-    EXPECT_EQ(doc.selectionLength(), doc.length());
-    EXPECT_FALSE(doc.canUndo());
-
-    doc.setText(QStringLiteral("0,1,1"));
-    doc.selectAll();
-    EXPECT_THROW(applyEvaluationCommand(doc, EvaluationCommand::QuadraticEquation, u'.'), Error);
-    EXPECT_EQ(doc.text(), QStringLiteral("0,1,1"));
 }
 
 } // namespace

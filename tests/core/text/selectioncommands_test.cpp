@@ -36,7 +36,8 @@ TEST(NumberToWordsCommand, replacesTheSelectedNumber)
         if (r.selectAll)
             edit.selectAll();
         RecordingSink sink;
-        numberToWordsCommand(edit, sink, r.language, true);
+        FakeEnvironment env;
+        numberToWordsCommand(edit, env, sink, r.language);
         EXPECT_EQ(edit.text(), u8(r.expected)) << r.name;
         ASSERT_EQ(sink.messages.size(), r.message ? 1u : 0u) << r.name;
         if (r.message) {
@@ -52,8 +53,9 @@ TEST(NumberToWordsCommand, misplacedMinusIsAnIntegerError)
         PlainTextBuffer edit(u8(text));
         edit.selectAll();
         RecordingSink sink;
+        FakeEnvironment env;
         try {
-            numberToWordsCommand(edit, sink, WordsLanguage::English, true);
+            numberToWordsCommand(edit, env, sink, WordsLanguage::English);
             ADD_FAILURE() << text;
         } catch (const Error& e) {
             EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(u8(text)));
@@ -83,7 +85,11 @@ TEST(InsertCommands, dateGoesBeforeTheSelectedText)
     for (const auto& r : rows) {
         PlainTextBuffer edit(u8("xy"));
         edit.setSelection(0, 1);
-        insertDateValue(edit, QDate(2024, 3, 5), u8(r.format), DateTimeLocale(), false);
+        FakeEnvironment env;
+        env.values.dateFormat = u8(r.format);
+        env.values.locale = DateTimeLocale();
+        env.values.selectStay = false;
+        insertDateValue(edit, QDate(2024, 3, 5), env);
         EXPECT_EQ(edit.text(), u8(r.expected)) << r.format;
         EXPECT_EQ(edit.selectionLength(), 0) << r.format;
     }
@@ -111,7 +117,8 @@ TEST(InsertCommands, colourFromSelection)
     EXPECT_EQ(colourHexText({0, 0, 0}), u8("#000000"));
     PlainTextBuffer edit(u8("c=#ff8000;"));
     edit.setSelection(2, 7);
-    insertColourValue(edit, {1, 2, 255});
+    FakeEnvironment env;
+    insertColourValue(edit, env, {1, 2, 255});
     EXPECT_EQ(edit.text(), u8("c=#0102FF;"));
 }
 

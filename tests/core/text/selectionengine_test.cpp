@@ -5,14 +5,15 @@
 #include "texttestsupport.h"
 
 #include <functional>
-#include <set>
 
 namespace varnik::test {
 namespace {
 
+using Op = SelectionOperation;
+
 struct EngineRow {
     const char* name;
-    int code;
+    Op op;
     const char* text;
     qsizetype selStart; // -1: nothing selected, caret at 0
     qsizetype selLength;
@@ -30,7 +31,7 @@ void runRow(const EngineRow& r)
     if (r.setup)
         r.setup(env);
     RecordingSink sink;
-    SelectionEngine(edit, env, sink).run(r.code);
+    SelectionEngine(edit, env, sink).run(r.op);
     EXPECT_EQ(edit.text(), u8(r.expected)) << r.name;
     if (r.message) {
         ASSERT_EQ(sink.messages.size(), 1u) << r.name;
@@ -46,28 +47,28 @@ void runRow(const EngineRow& r)
 TEST(SelectionEngine, lineAndCaseOperations)
 {
     const EngineRow rows[] = {
-        {"noSelection_wholeDocument", 19, "ab\ncd", -1, 0, "AB\r\nCD"},
-        {"indent_singleLine_gainsBreak", 1, "a", -1, 0, " a\r\n"},
-        {"indent_twoLines_noExtraLine", 1, "a\r\nb\r\n", -1, 0, " a\r\n b\r\n"},
-        {"indent_partialLines_atSelectionStart", 1, "xxab\ncdyy", 2, 5, "xx ab\r\n cd\r\nyy"},
-        {"trim", 2, "  a \n\tb\t", -1, 0, "a\r\nb\r\n"},
-        {"unwrap", 3, "a\r\nb\r\n", -1, 0, "ab"},
-        {"clipboardAtBeginning", 4, "a\nb", -1, 0, "> a\r\n> b\r\n", nullptr,
+        {"noSelection_wholeDocument", Op::ToUppercase, "ab\ncd", -1, 0, "AB\r\nCD"},
+        {"indent_singleLine_gainsBreak", Op::Indent, "a", -1, 0, " a\r\n"},
+        {"indent_twoLines_noExtraLine", Op::Indent, "a\r\nb\r\n", -1, 0, " a\r\n b\r\n"},
+        {"indent_partialLines_atSelectionStart", Op::Indent, "xxab\ncdyy", 2, 5, "xx ab\r\n cd\r\nyy"},
+        {"trim", Op::Trim, "  a \n\tb\t", -1, 0, "a\r\nb\r\n"},
+        {"unwrap", Op::Unwrap, "a\r\nb\r\n", -1, 0, "ab"},
+        {"clipboardAtBeginning", Op::ClipboardAtBeginning, "a\nb", -1, 0, "> a\r\n> b\r\n", nullptr,
          [](FakeEnvironment& e) { e.clipboard = QStringLiteral("> "); }},
-        {"clipboardEmpty", 4, "a", -1, 0, "a\r\n"},
-        {"dashList", 5, "a\nb", -1, 0, "- a\r\n- b\r\n"},
-        {"numberedList_emptyMiddle", 6, "a\n\nc", -1, 0, "1. a\r\n2. \r\n3. c\r\n"},
-        {"deleteFirstChar_emptyLineKept", 12, "ab\n\ncd", -1, 0, "b\r\n\r\nd\r\n"},
-        {"invertCase", 17, "aB1", -1, 0, "Ab1"},
-        {"lowercase", 18, "ŻÓŁW", -1, 0, "żółw"},
-        {"uppercase_selectionOnly", 19, "abc", 1, 1, "aBc"},
-        {"tabsToSpaces_setting", 26, "\ta", -1, 0, "  a", nullptr,
+        {"clipboardEmpty", Op::ClipboardAtBeginning, "a", -1, 0, "a\r\n"},
+        {"dashList", Op::DashList, "a\nb", -1, 0, "- a\r\n- b\r\n"},
+        {"numberedList_emptyMiddle", Op::NumberedList, "a\n\nc", -1, 0, "1. a\r\n2. \r\n3. c\r\n"},
+        {"deleteFirstChar_emptyLineKept", Op::DeleteFirstChar, "ab\n\ncd", -1, 0, "b\r\n\r\nd\r\n"},
+        {"invertCase", Op::InvertCase, "aB1", -1, 0, "Ab1"},
+        {"lowercase", Op::ToLowercase, "ŻÓŁW", -1, 0, "żółw"},
+        {"uppercase_selectionOnly", Op::ToUppercase, "abc", 1, 1, "aBc"},
+        {"tabsToSpaces_setting", Op::TabsToSpaces, "\ta", -1, 0, "  a", nullptr,
          [](FakeEnvironment& e) { e.values.tabSpaces = 2; }},
-        {"spacesToTabs_tenWithFour", 27, "          ", -1, 0, "\t\t  ", nullptr,
+        {"spacesToTabs_tenWithFour", Op::SpacesToTabs, "          ", -1, 0, "\t\t  ", nullptr,
          [](FakeEnvironment& e) { e.values.tabSpaces = 4; }},
-        {"spacesToTabs_zero_unchanged", 27, "    ", -1, 0, "    ", nullptr,
+        {"spacesToTabs_zero_unchanged", Op::SpacesToTabs, "    ", -1, 0, "    ", nullptr,
          [](FakeEnvironment& e) { e.values.tabSpaces = 0; }},
-        {"clipboardAtEnd", 35, "a\nb", -1, 0, "a;\r\nb;\r\n", nullptr,
+        {"clipboardAtEnd", Op::ClipboardAtEnd, "a\nb", -1, 0, "a;\r\nb;\r\n", nullptr,
          [](FakeEnvironment& e) { e.clipboard = QStringLiteral(";"); }},
     };
     for (const EngineRow& r : rows)
@@ -78,57 +79,57 @@ TEST(SelectionEngine, conversionsAndTheirFailures)
 {
     const auto legacy = [](FakeEnvironment& e) { e.encoding = TextEncoding::codePage(); };
     const EngineRow rows[] = {
-        {"formatDateTime_byCurrentTime", 8, "yyyy-mm-dd hh:nn", -1, 0, "2024-03-05 14:07"},
-        {"secondsToHms", 9, "3725", -1, 0, "3725 = 1 h 2 m 5 s"},
-        {"secondsToHms_notANumber_silent", 9, "abc", -1, 0, "abc"},
-        {"secondsToHms_trailingBreak_silent", 9, "3725\n", -1, 0, "3725\r\n"},
-        {"toRoman", 10, "1994", -1, 0, "MCMXCIV"},
-        {"toRoman_zero_deletes", 10, "0", -1, 0, ""},
-        {"toRoman_notANumber_silent", 10, "x", -1, 0, "x"},
-        {"fromRoman_upperCasedFirst", 11, "mmxxiv", -1, 0, "2024"},
-        {"fromRoman_invalid_minusOne", 11, "abc", -1, 0, "-1"},
-        {"unixTime_bias", 13, "0", -1, 0, "1970-01-01 01:00:00", nullptr,
+        {"formatDateTime_byCurrentTime", Op::FormatDateTime, "yyyy-mm-dd hh:nn", -1, 0, "2024-03-05 14:07"},
+        {"secondsToHms", Op::SecondsToHms, "3725", -1, 0, "3725 = 1 h 2 m 5 s"},
+        {"secondsToHms_notANumber_silent", Op::SecondsToHms, "abc", -1, 0, "abc"},
+        {"secondsToHms_trailingBreak_silent", Op::SecondsToHms, "3725\n", -1, 0, "3725\r\n"},
+        {"toRoman", Op::NumberToRoman, "1994", -1, 0, "MCMXCIV"},
+        {"toRoman_zero_deletes", Op::NumberToRoman, "0", -1, 0, ""},
+        {"toRoman_notANumber_silent", Op::NumberToRoman, "x", -1, 0, "x"},
+        {"fromRoman_upperCasedFirst", Op::RomanToNumber, "mmxxiv", -1, 0, "2024"},
+        {"fromRoman_invalid_minusOne", Op::RomanToNumber, "abc", -1, 0, "-1"},
+        {"unixTime_bias", Op::UnixTime, "0", -1, 0, "1970-01-01 01:00:00", nullptr,
          [](FakeEnvironment& e) { e.bias = -60; }},
-        {"unixTime_notANumber_silent", 13, "now", -1, 0, "now"},
-        {"rot13", 14, "Hello", -1, 0, "Uryyb"},
-        {"codesToChars", 15, "65 66", -1, 0, "A B"},
-        {"codesToChars_legacy", 15, "185", -1, 0, "ą", nullptr, legacy},
-        {"codesToChars_utf8HighCode_reported", 15, "200", -1, 0, "200", "Problem while converting to ASCII!"},
-        {"charsToCodes_lineBreakIsCrLf", 16, "a\nb", -1, 0, "97,13,10,98"},
-        {"charsToCodes_legacy", 16, "ą", -1, 0, "185", nullptr, legacy},
-        {"binToDec", 20, "10 11 2", -1, 0, "2 3 2"},
-        {"decToBin", 21, "255", -1, 0, "11111111"},
-        {"decToBin_loneMinus_reported", 21, "a - b", -1, 0, "a - b", "Number is too big for conversion!"},
-        {"hexToDec", 22, "ff,10", -1, 0, "255,16"},
-        {"decToHex", 23, "255", -1, 0, "FF"},
-        {"decToHex_date_reported", 23, "2024-01-05", -1, 0, "2024-01-05",
+        {"unixTime_notANumber_silent", Op::UnixTime, "now", -1, 0, "now"},
+        {"rot13", Op::Rot13, "Hello", -1, 0, "Uryyb"},
+        {"codesToChars", Op::CodesToChars, "65 66", -1, 0, "A B"},
+        {"codesToChars_legacy", Op::CodesToChars, "185", -1, 0, "ą", nullptr, legacy},
+        {"codesToChars_utf8HighCode_reported", Op::CodesToChars, "200", -1, 0, "200",
+         "Problem while converting to ASCII!"},
+        {"charsToCodes_lineBreakIsCrLf", Op::CharsToCodes, "a\nb", -1, 0, "97,13,10,98"},
+        {"charsToCodes_legacy", Op::CharsToCodes, "ą", -1, 0, "185", nullptr, legacy},
+        {"binToDec", Op::BinToDecimal, "10 11 2", -1, 0, "2 3 2"},
+        {"decToBin", Op::DecimalToBin, "255", -1, 0, "11111111"},
+        {"decToBin_loneMinus_reported", Op::DecimalToBin, "a - b", -1, 0, "a - b",
          "Number is too big for conversion!"},
-        {"ipAddress_insertedAtCaret", 24, "abc", 1, 0, "a10.0.0.7bc"},
-        {"ipAddress_unknown_deletesSelection", 24, "abc", 1, 1, "ac", nullptr,
+        {"hexToDec", Op::HexToDecimal, "ff,10", -1, 0, "255,16"},
+        {"decToHex", Op::DecimalToHex, "255", -1, 0, "FF"},
+        {"decToHex_date_reported", Op::DecimalToHex, "2024-01-05", -1, 0, "2024-01-05",
+         "Number is too big for conversion!"},
+        {"ipAddress_insertedAtCaret", Op::IpAddress, "abc", 1, 0, "a10.0.0.7bc"},
+        {"ipAddress_unknown_deletesSelection", Op::IpAddress, "abc", 1, 1, "ac", nullptr,
          [](FakeEnvironment& e) { e.ip.clear(); }},
-        {"computerName_replacesSelection", 25, "abc", 1, 1, "aworkstationc"},
+        {"computerName_replacesSelection", Op::ComputerName, "abc", 1, 1, "aworkstationc"},
         // LF CR handed back to the document is two line breaks.
-        {"reverse", 28, "ab\ncd", -1, 0, "dc\r\n\r\nba"},
-        {"htmlTable_zero_deletes", 29, "0,3", -1, 0, ""},
-        {"htmlTable_missingItem_silent", 29, "3", -1, 0, "3"},
-        {"htmlTable_tooLarge_silent", 29, "100000,100000", -1, 0, "100000,100000"},
-        {"ipToHex", 30, "192.168.0.1", -1, 0, "192.168.0.1 = C0A80001"},
-        {"ipToHex_threeParts_silent", 30, "1.2.3", -1, 0, "1.2.3"},
-        {"hexToIp", 31, "C0A80001", -1, 0, "C0A80001 = 192.168.0.1"},
-        {"hexToIp_twoNumbers_silent", 31, "C0 A8", -1, 0, "C0 A8"},
-        {"urlEncode", 32, "a b", -1, 0, "a%20b"},
-        {"urlEncode_legacy", 32, "ą", -1, 0, "%B9", nullptr, legacy},
-        {"urlDecode", 33, "a%20b+c", -1, 0, "a b c"},
-        {"urlDecode_malformed", 33, "%4", -1, 0, "[ERROR]"},
-        {"statistics", 34, "a,2,4", -1, 0,
+        {"reverse", Op::Reverse, "ab\ncd", -1, 0, "dc\r\n\r\nba"},
+        {"htmlTable_zero_deletes", Op::HtmlTable, "0,3", -1, 0, ""},
+        {"htmlTable_missingItem_silent", Op::HtmlTable, "3", -1, 0, "3"},
+        {"htmlTable_tooLarge_silent", Op::HtmlTable, "100000,100000", -1, 0, "100000,100000"},
+        {"ipToHex", Op::IpToHex, "192.168.0.1", -1, 0, "192.168.0.1 = C0A80001"},
+        {"ipToHex_threeParts_silent", Op::IpToHex, "1.2.3", -1, 0, "1.2.3"},
+        {"hexToIp", Op::HexToIp, "C0A80001", -1, 0, "C0A80001 = 192.168.0.1"},
+        {"hexToIp_twoNumbers_silent", Op::HexToIp, "C0 A8", -1, 0, "C0 A8"},
+        {"urlEncode", Op::UrlEncode, "a b", -1, 0, "a%20b"},
+        {"urlEncode_legacy", Op::UrlEncode, "ą", -1, 0, "%B9", nullptr, legacy},
+        {"urlDecode", Op::UrlDecode, "a%20b+c", -1, 0, "a b c"},
+        {"urlDecode_malformed", Op::UrlDecode, "%4", -1, 0, "[ERROR]"},
+        {"statistics", Op::Statistics, "a,2,4", -1, 0,
          "a,2,4\r\ncnt=2 sum=6.00000000 avg=3.00000000 max=4.00000000 min=0.00000000"},
-        {"statistics_decimalComma", 34, "1,5", -1, 0,
+        {"statistics_decimalComma", Op::Statistics, "1,5", -1, 0,
          "1,5\r\ncnt=2 sum=6,00000000 avg=3,00000000 max=5,00000000 min=1,00000000", nullptr,
          [](FakeEnvironment& e) { e.values.decimalSeparator = u','; }},
-        {"slangize", 7, "for you", -1, 0, "4 U", nullptr,
+        {"slangize", Op::Slangize, "for you", -1, 0, "4 U", nullptr,
          [](FakeEnvironment& e) { e.draws = {0, 0, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99}; }},
-        {"codeZero_nothing", 0, "abc", -1, 0, "abc"},
-        {"code36_nothing", 36, "abc", -1, 0, "abc"},
     };
     for (const EngineRow& r : rows)
         runRow(r);
@@ -159,24 +160,23 @@ TEST(SelectionEngine, selectionAfterwards)
 {
     struct Row {
         const char* name;
-        int code;
+        Op op;
         const char* text;
         bool selectStay;
         qsizetype start, length; // selection afterwards
     } rows[] = {
-        {"success_caretAfterInsertedText", 19, "abc", true, 3, 0},
-        {"success_selectStayOff_caretAfterInsertedText", 1, "abc", false, 5, 0},
-        {"silentFailure_selectStay_wholeDocumentStaysSelected", 9, "abc", true, 0, 3},
-        {"silentFailure_selectStayOff_collapsed", 9, "abc", false, 0, 0},
-        {"reportedFailure_selectStayOff_collapsed", 23, "1-2", false, 0, 0},
-        {"outOfRangeCode_selectStay_untouched", 99, "abc", true, 0, 0},
+        {"success_caretAfterInsertedText", Op::ToUppercase, "abc", true, 3, 0},
+        {"success_selectStayOff_caretAfterInsertedText", Op::Indent, "abc", false, 5, 0},
+        {"silentFailure_selectStay_wholeDocumentStaysSelected", Op::SecondsToHms, "abc", true, 0, 3},
+        {"silentFailure_selectStayOff_collapsed", Op::SecondsToHms, "abc", false, 0, 0},
+        {"reportedFailure_selectStayOff_collapsed", Op::DecimalToHex, "1-2", false, 0, 0},
     };
     for (const auto& r : rows) {
         PlainTextBuffer edit(u8(r.text));
         FakeEnvironment env;
         env.values.selectStay = r.selectStay;
         RecordingSink sink;
-        SelectionEngine(edit, env, sink).run(r.code);
+        SelectionEngine(edit, env, sink).run(r.op);
         EXPECT_EQ(edit.selectionStart(), r.start) << r.name;
         EXPECT_EQ(edit.selectionLength(), r.length) << r.name;
     }
@@ -198,35 +198,11 @@ TEST(SelectionEngine, oneUndoStepRestoresTheText)
 TEST(SelectionEngine, computeNeedsNoDocument)
 {
     FakeEnvironment env;
-    EXPECT_EQ(SelectionEngine::compute(19, u8("ab"), env, env.values), u8("AB"));
-    EXPECT_THROW(SelectionEngine::compute(21, u8("-"), env, env.values), Error);
-    EXPECT_FALSE(SelectionEngine::readsSelection(24));
-    EXPECT_FALSE(SelectionEngine::readsSelection(25));
-    EXPECT_FALSE(SelectionEngine::readsSelection(0));
-    EXPECT_TRUE(SelectionEngine::readsSelection(35));
-}
-
-TEST(SelectionOperation, everyEngineCommandHasItsOwnCode)
-{
-    const QStringList ids =
-        QStringLiteral("Indent1 Trim1 Unwraplinesinblock1 Clippboardbeginning1 Changeselectiontolist1 "
-                       "Changeselectiontonumberlist1 Slangize1 Formatdateandtime1 Secondsinselectiontohms1 "
-                       "Numberinselectiontoroman1 Romannumberinseltonumber1 Deletecharatbeginningofline1 "
-                       "NumberinselectionasUNIXtime1 ROT131 ASCIItoCHAR1 CHARtoASCII1 Invertcase1 "
-                       "Tolowercase1 Touppercase1 BINnumberisselectiontodecimal1 Numberinselectiontobinary1 "
-                       "Numbertodecimal1 Numbertohex1 IPaddress1 Computername1 Tabstospaces1 Spacestotabs1 "
-                       "Reverse1 HTMLtablefromxy1 IPto32bit1 N32bittoIP1 URLencode1 URLdecode1 "
-                       "SUMMAXCNTAVG1 Clippboardatend1")
-            .split(u' ');
-    std::set<int> codes;
-    for (const QString& id : ids)
-        codes.insert(selectionOperationForCommand(id));
-    EXPECT_EQ(codes.size(), 35u);
-    EXPECT_EQ(*codes.begin(), 1);
-    EXPECT_EQ(*codes.rbegin(), 35);
-    EXPECT_EQ(selectionOperationForCommand(u"Touppercase1"), 19);
-    EXPECT_EQ(selectionOperationForCommand(u"Delete1"), 0);
-    EXPECT_EQ(selectionOperationForCommand(u"touppercase1"), 0);
+    EXPECT_EQ(SelectionEngine::compute(Op::ToUppercase, u8("ab"), env, env.values), u8("AB"));
+    EXPECT_THROW(SelectionEngine::compute(Op::DecimalToBin, u8("-"), env, env.values), Error);
+    EXPECT_FALSE(SelectionEngine::readsSelection(Op::IpAddress));
+    EXPECT_FALSE(SelectionEngine::readsSelection(Op::ComputerName));
+    EXPECT_TRUE(SelectionEngine::readsSelection(Op::ClipboardAtEnd));
 }
 
 } // namespace

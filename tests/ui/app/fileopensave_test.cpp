@@ -1,6 +1,7 @@
 #include "core/app/autosavestore.h"
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
+#include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
@@ -189,7 +190,7 @@ TEST_F(FileOpenSaveTest, recentFilesMenu_listsOpenedFiles_andReopensThem)
     writeFile(path("b.txt"), "text b");
     ASSERT_TRUE(w->files().openFileInto(path("a.txt")));
     ASSERT_TRUE(w->files().openFileInto(path("b.txt")));
-    QMenu* menu = w->commands().submenu(u"Reopen1"_qs);
+    QMenu* menu = w->commands().submenu(ids::Reopen1);
     ASSERT_NE(menu, nullptr);
     QAction* first = menu->findChild<QAction*>(u"MainLastFileMenuItem1"_qs);
     QAction* second = menu->findChild<QAction*>(u"MainLastFileMenuItem2"_qs);

@@ -1,4 +1,5 @@
-#include "core/app/commandtable.h"
+#include "core/commands/commandids.h"
+#include "core/commands/commandtable.h"
 #include "ui/app/shortcutkeys.h"
 
 #include <gtest/gtest.h>
@@ -58,8 +59,8 @@ TEST(ShortcutKeys, everyDefaultShortcutGivesItsOwnSequence)
     }
     EXPECT_GT(shortcuts.size(), 50);
     EXPECT_EQ(sequences.size(), shortcuts.size());
-    EXPECT_NE(toKeySequence(CommandTable::standard().find(u"Undo2")->shortcut),
-              toKeySequence(CommandTable::standard().find(u"Redo1")->shortcut));
+    EXPECT_NE(toKeySequence(CommandTable::standard().item(ids::Undo2).shortcut),
+              toKeySequence(CommandTable::standard().item(ids::Redo1).shortcut));
 }
 
 TEST(ShortcutKeys, everyNameableKeyComesBackFromItsCombination)

@@ -1,12 +1,15 @@
 // Hex edit on the main window's document: what goes in, what comes back.
+#include "core/commands/commandids.h"
 #include "core/hexedit/hexdocumentbytes.h"
-#include "ui/hexedit/hexeditcommand.h"
+#include "ui/app/commandactions.h"
 #include "ui/hexedit/hexeditform.h"
 #include "ui/hexedit/hexeditorview.h"
 #include "ui/search/searchwindowtesting.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 
@@ -15,8 +18,9 @@ namespace {
 
 class HexEditCommandTest : public SearchWindowTest {
 protected:
-    // Opens the hex window on the document, lets `work` act in it, then closes it.
-    void hexEdit(const std::function<void(HexEditForm&, HexEditorView&)>& work)
+    // Ctrl+Q (or `open`) opens the hex window on the document; `work` acts in it, then it closes.
+    void hexEdit(const std::function<void(HexEditForm&, HexEditorView&)>& work,
+                 const std::function<void()>& open = {})
     {
         bool seen = false;
         QTimer::singleShot(0, window.get(), [&] {
@@ -27,10 +31,10 @@ protected:
             work(*form, *form->editor());
             form->close();
         });
-        activate();
-        window->statusTick();
-        hexEditCommand({*window, window->settings(), sink, window->documents(),
-                        [this](const QString& text) { window->setStatusText(text); }});
+        if (open)
+            open();
+        else
+            press(Qt::Key_Q, Qt::ControlModifier);
         EXPECT_TRUE(seen) << "the hex editor window was shown";
     }
     static void type(HexEditorView& view, const char* keys)
@@ -72,6 +76,19 @@ TEST_F(HexEditCommandTest, anEditModifiesAtOnceAndComesBackAsOneUndoStep)
     EXPECT_EQ(document(), "AB\r\nC");
 }
 
+TEST_F(HexEditCommandTest, theToolbarButtonOpensItToo)
+{
+    window->settings().toolbarButtons = QStringLiteral("0E");
+    window->applySettings();
+    setDocument(QStringLiteral("x"));
+    auto* button = window->findChild<QToolButton*>(QStringLiteral("tbHex"));
+    ASSERT_NE(button, nullptr);
+    hexEdit([](HexEditForm&, HexEditorView& view) { type(view, "7"); }, [button] { button->click(); });
+    EXPECT_EQ(document(), "x"); // 78 -> 78: the first digit was 7 already
+    hexEdit([](HexEditForm&, HexEditorView& view) { type(view, "4"); }, [button] { button->click(); });
+    EXPECT_EQ(document(), "H");
+}
+
 TEST_F(HexEditCommandTest, zeroBytesAreKept)
 {
     setDocument(QStringLiteral("ABC"));
@@ -100,6 +117,7 @@ TEST_F(HexEditCommandTest, invalidUtf8SwitchesToTheLegacyCodePage)
 TEST_F(HexEditCommandTest, anEmptyDocumentOpensAnEmptyBuffer)
 {
     setDocument(QString());
+    EXPECT_TRUE(window->commands().action(ids::Hexedit1)->isEnabled()) << "whenever a document is active";
     hexEdit([](HexEditForm&, HexEditorView& view) {
         EXPECT_EQ(view.model().dataSize(), 0);
         QTest::keyClick(&view, Qt::Key_Insert);

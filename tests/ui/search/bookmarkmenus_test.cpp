@@ -1,6 +1,7 @@
 #include "searchwindowtesting.h"
 
 #include "core/app/documentinfo.h"
+#include "core/commands/commandids.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/search/bookmarkmenuactions.h"
@@ -109,21 +110,21 @@ TEST_F(BookmarkMenusTest, clearing_andOtherDocumentsRebuildTheMenus)
     EXPECT_TRUE(goToItem(3)->isChecked()) << "back to the first tab";
 
     window->statusTick();
-    window->commands().action(u"Clearbookmarks1"_qs)->trigger();
+    window->commands().action(ids::Clearbookmarks1)->trigger();
     EXPECT_FALSE(goToItem(3)->isChecked());
     EXPECT_FALSE(createItem(3)->isChecked());
     EXPECT_EQ(window->activeRecord().bookmarks.current(), 3) << "clearing keeps the current number";
 
     // Bookmarks restored behind the menus' back show when the menu opens.
     window->activeRecord().bookmarks.setBookmark(5, Bookmark{0, 1});
-    Q_EMIT window->commands().submenu(u"Goto1"_qs)->aboutToShow();
+    Q_EMIT window->commands().submenu(ids::Goto1)->aboutToShow();
     EXPECT_TRUE(goToItem(5)->isChecked());
 }
 
 TEST_F(BookmarkMenusTest, submenusHoldTheGeneratedItems)
 {
-    QMenu* create = window->commands().submenu(u"Create1"_qs);
-    QMenu* goTo = window->commands().submenu(u"Goto1"_qs);
+    QMenu* create = window->commands().submenu(ids::Create1);
+    QMenu* goTo = window->commands().submenu(ids::Goto1);
     ASSERT_NE(create, nullptr);
     ASSERT_NE(goTo, nullptr);
     ASSERT_EQ(create->actions().size(), 10);

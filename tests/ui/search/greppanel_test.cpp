@@ -1,5 +1,6 @@
 #include "searchwindowtesting.h"
 
+#include "core/commands/commandids.h"
 #include "core/search/grepresult.h"
 #include "ui/app/commandactions.h"
 #include "ui/search/greplistmodel.h"
@@ -120,28 +121,28 @@ TEST_F(GrepPanelTest, popupCommands_closeClearSaveAndCopy)
     window->statusTick();
 
     QApplication::clipboard()->clear();
-    c.action(u"Copytoclipboard1"_qs)->trigger();
+    c.action(ids::Copytoclipboard1)->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), expected);
 
     QTemporaryDir dir;
     const QString name = dir.filePath(u"grep.txt"_qs);
     controller->setSaveFileChooser([&name] { return name; });
-    c.action(u"Saveresultstofile1"_qs)->trigger();
+    c.action(ids::Saveresultstofile1)->trigger();
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), expected.toUtf8());
 
     // A place that cannot be written: said, not hidden.
     controller->setSaveFileChooser([&dir] { return dir.filePath(u"missing/grep.txt"_qs); });
-    c.action(u"Saveresultstofile1"_qs)->trigger();
+    c.action(ids::Saveresultstofile1)->trigger();
     ASSERT_EQ(sink.texts.size(), 1);
     EXPECT_TRUE(sink.texts[0].contains(u"missing/grep.txt"_qs)) << sink.texts[0].toStdString();
 
-    c.action(u"Clearresults1"_qs)->trigger();
+    c.action(ids::Clearresults1)->trigger();
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_TRUE(controller->grepPanel().isVisible());
     EXPECT_FALSE(window->statusPanels()[6]->text().isEmpty()) << "the grep's note";
-    c.action(u"Closeresults1"_qs)->trigger();
+    c.action(ids::Closeresults1)->trigger();
     EXPECT_FALSE(controller->grepPanel().isVisible());
     EXPECT_TRUE(window->statusPanels()[6]->text().isEmpty()) << "the note goes with the list";
 }

@@ -2,6 +2,7 @@
 // the tab pop-up, double clicks, hand-overs to a hidden window, the printer.
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
+#include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
@@ -10,8 +11,10 @@
 #include "ui/shell/sdiappform.h"
 #include "ui/platform/singleinstance.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontDialog>
+#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -52,7 +55,7 @@ TEST_F(DocumentViewTest, wordWrapAndFont_followEveryTab)
     docs.createDocumentTab();
     ASSERT_EQ(docs.tabs()->tabCount(), 2);
 
-    w->commands().run(u"Wordwrap1"_qs);
+    w->commands().run(ids::Wordwrap1);
     QFont big = docs.editorSettings().font;
     big.setPointSize(14);
     QTimer::singleShot(0, [big] {
@@ -61,7 +64,7 @@ TEST_F(DocumentViewTest, wordWrapAndFont_followEveryTab)
             dialog->accept();
         }
     });
-    w->commands().run(u"Setfont1"_qs);
+    w->commands().run(ids::Setfont1);
 
     for (int tab : {0, 1, 0}) {
         docs.tabs()->setCurrentIndex(tab);
@@ -84,7 +87,7 @@ TEST_F(DocumentViewTest, doubleClickOnEmptyDocument_runsOpen)
 {
     auto w = make({});
     int opened = 0;
-    w->commands().setHandler(u"Open1"_qs, [&opened] { ++opened; });
+    w->commands().setHandler(ids::OpenItem, [&opened] { ++opened; });
     // The control's own double-click notification, as a real double click sends it.
     Q_EMIT w->activeEdit()->SCN_DOUBLECLICK(0, 0, 0);
     EXPECT_EQ(opened, 1);
@@ -107,7 +110,7 @@ TEST_F(DocumentViewTest, tabPopup_actsOnTheClickedTab)
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     w->statusTick(); // a disabled command does not run: two tabs enable Close
-    w->commands().run(u"Close1"_qs);
+    w->commands().run(ids::Close1);
     ASSERT_EQ(docs.tabs()->tabCount(), 1);
     EXPECT_NE(docs.tabs()->editAt(0), first);
 }
@@ -123,6 +126,30 @@ TEST_F(DocumentViewTest, handOverWhileHiddenInTheTray_showsTheWindow)
     EXPECT_EQ(w->documents().tabs()->tabCount(), 2);
 }
 
+TEST_F(DocumentViewTest, largeDocument_holdsWrapBack_untilTheUserAsks)
+{
+    auto w = make({{u"WordWrap"_qs, u"1"_qs}});
+    DocumentEdit* e = w->activeEdit();
+    auto wrapTicked = [&w] {
+        w->statusTick();
+        return w->commands().action(ids::Wordwrap1)->isChecked();
+    };
+    w->activeText().setText(u"a short text"_qs);
+    EXPECT_TRUE(e->wordWrap());
+    EXPECT_TRUE(wrapTicked());
+
+    const QString line = QString(79, u'x') + u'\n';
+    w->activeText().setText(line.repeated((2 << 20) / line.size())); // 2 MiB
+    EXPECT_FALSE(e->wordWrap());
+    EXPECT_FALSE(wrapTicked());
+    EXPECT_FALSE(w->statusPanels()[6]->text().isEmpty()) << "the user is told why";
+
+    w->commands().run(ids::Wordwrap1);
+    EXPECT_TRUE(e->wordWrap());
+    EXPECT_TRUE(wrapTicked());
+    EXPECT_TRUE(w->settings().wordWrap);
+}
+
 TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
 {
     auto w = make({});
@@ -132,7 +159,7 @@ TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
             setup->reject();
         }
     });
-    w->commands().run(u"Printersetup1"_qs);
+    w->commands().run(ids::Printersetup1);
     std::optional<QPageLayout::Orientation> printing;
     QTimer::singleShot(0, [&printing] {
         if (auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
@@ -140,7 +167,7 @@ TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
             print->reject();
         }
     });
-    w->commands().run(u"Print1"_qs);
+    w->commands().run(ids::Print1);
     ASSERT_TRUE(printing.has_value());
     EXPECT_EQ(*printing, QPageLayout::Landscape);
 }

@@ -1,5 +1,6 @@
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
+#include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentedit.h"
@@ -27,7 +28,7 @@ protected:
     }
     // Runs a command and answers its open dialog with `path` (empty: Cancel);
     // gives the dialog's title.
-    QString runWithDialog(const char* id, const QString& path)
+    QString runWithDialog(CommandId id, const QString& path)
     {
         QString title;
         QTimer::singleShot(0, window.get(), [&] {
@@ -42,7 +43,7 @@ protected:
             dialog->selectFile(path);
             static_cast<QDialog*>(dialog)->accept();
         });
-        window->commands().run(QString::fromLatin1(id));
+        window->commands().run(id);
         return title;
     }
     QString write(const QString& name, const QByteArray& data)
@@ -63,26 +64,28 @@ TEST_F(ImportWindowTest, importsAtTheCaretThroughTheOpenDialog)
 {
     const QString file = write(u"two.bin"_qs, "A ");
     struct Row {
-        const char* id;
+        CommandId id;
         const char* title;
         QString inserted;
     } rows[] = {
-        {"HEXstyle1", "Varnik - Import binary file...", u";00000  41 20"_qs.leftJustified(62) + u"A\r\n"_qs},
-        {"Cstyle1", "Varnik - Import binary file as C source...",
+        {ids::HEXstyle1, "Varnik - Import binary file...",
+         u";00000  41 20"_qs.leftJustified(62) + u"A\r\n"_qs},
+        {ids::Cstyle1, "Varnik - Import binary file as C source...",
          u"unsigned char TWO_BIN_BINARY[2] = {\r\n0x41, 0x20};\r\n"_qs},
-        {"Pascalstyle1", "Varnik - Import binary file as Pascal source...",
+        {ids::Pascalstyle1, "Varnik - Import binary file as Pascal source...",
          u"const TWO_BIN_BINARY: array[1..2] of byte = (\r\n65, 32);\r\n"_qs},
-        {"Importunicodefile1", "Varnik - Import unicode UTF-16 file...", QString(QChar(0x2041))},
+        {ids::Importunicodefile1, "Varnik - Import unicode UTF-16 file...", QString(QChar(0x2041))},
     };
     for (const Row& r : rows) {
         window->activeText().setText(u"ab\r\ncd"_qs);
         window->activeText().setSelection(1, 3); // collapsed to its start first
         window->statusTick();
-        EXPECT_EQ(runWithDialog(r.id, file), QString::fromLatin1(r.title)) << r.id;
-        EXPECT_EQ(window->activeText().text(), u"a"_qs + r.inserted + u"b\r\ncd"_qs) << r.id;
-        EXPECT_EQ(window->activeText().selectionLength(), 0) << r.id;
-        EXPECT_EQ(window->statusPanels()[6]->text(), QString()) << r.id;
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << r.id;
+        EXPECT_EQ(runWithDialog(r.id, file), QString::fromLatin1(r.title)) << r.id.toString().toStdString();
+        EXPECT_EQ(window->activeText().text(), u"a"_qs + r.inserted + u"b\r\ncd"_qs)
+            << r.id.toString().toStdString();
+        EXPECT_EQ(window->activeText().selectionLength(), 0) << r.id.toString().toStdString();
+        EXPECT_EQ(window->statusPanels()[6]->text(), QString()) << r.id.toString().toStdString();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << r.id.toString().toStdString();
     }
 }
 
@@ -91,12 +94,12 @@ TEST_F(ImportWindowTest, cancelOrAnUnreadableFileLeavesTheDocument)
     window->activeText().setText(u"xy"_qs);
     window->activeText().setCaret(1);
     window->statusTick();
-    runWithDialog("Cstyle1", QString());
+    runWithDialog(ids::Cstyle1, QString());
     EXPECT_EQ(window->activeText().text(), u"xy"_qs);
     EXPECT_TRUE(sink.texts.isEmpty());
 
     const QString bad = write(u"bad.txt"_qs, QByteArray("\xFF\xFE\x00\xDC", 4));
-    runWithDialog("Importunicodefile1", bad);
+    runWithDialog(ids::Importunicodefile1, bad);
     EXPECT_EQ(window->activeText().text(), u"xy"_qs);
     ASSERT_EQ(sink.texts.size(), 1);
     EXPECT_TRUE(sink.texts[0].startsWith(u"error: Error reading file\r\n"_qs + bad))
@@ -109,13 +112,14 @@ TEST_F(ImportWindowTest, tableCommandsHideWithoutTheirTables)
 {
     window->activeText().setText(u"ząb"_qs);
     window->statusTick();
-    for (const char* id : {"CP1250toISO885921", "ISO88592toCP12501", "CP1250toNOPL1", "ISO88592toNOPL1"}) {
-        const QAction* action = window->commands().action(QString::fromLatin1(id));
-        EXPECT_FALSE(action->isVisible()) << id;
-        EXPECT_FALSE(action->isEnabled()) << id;
-        window->commands().run(QString::fromLatin1(id));
-        EXPECT_TRUE(sink.texts.isEmpty()) << id;
-        EXPECT_EQ(window->activeText().text(), u"ząb"_qs) << id;
+    for (const CommandId id :
+         {ids::CP1250toISO885921, ids::ISO88592toCP12501, ids::CP1250toNOPL1, ids::ISO88592toNOPL1}) {
+        const QAction* action = window->commands().action(id);
+        EXPECT_FALSE(action->isVisible()) << id.toString().toStdString();
+        EXPECT_FALSE(action->isEnabled()) << id.toString().toStdString();
+        window->commands().run(id);
+        EXPECT_TRUE(sink.texts.isEmpty()) << id.toString().toStdString();
+        EXPECT_EQ(window->activeText().text(), u"ząb"_qs) << id.toString().toStdString();
     }
 }
 

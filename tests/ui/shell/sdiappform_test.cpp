@@ -1,5 +1,6 @@
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
+#include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
@@ -36,10 +37,10 @@ protected:
         w.statusTick();
         return w.statusPanels()[static_cast<size_t>(i)]->text();
     }
-    bool enabled(SDIAppForm& w, const char* id)
+    bool enabled(SDIAppForm& w, CommandId id)
     {
         w.statusTick();
-        return w.commands().action(QString::fromLatin1(id))->isEnabled();
+        return w.commands().action(id)->isEnabled();
     }
     void type(SDIAppForm& w, const QString& text)
     {
@@ -76,18 +77,18 @@ TEST_F(SDIAppFormTest, statusPanels_followCaretSelectionAndChanges)
 TEST_F(SDIAppFormTest, enabledStates_followDocumentAndMode)
 {
     auto w = make(false);
-    EXPECT_FALSE(enabled(*w, "Selectall1")); // empty document
-    EXPECT_FALSE(enabled(*w, "Copy1"));
-    EXPECT_FALSE(enabled(*w, "Newemptytab2"));
-    EXPECT_FALSE(enabled(*w, "Reloadfromdisk1"));
-    EXPECT_TRUE(enabled(*w, "Fileinfo1"));
+    EXPECT_FALSE(enabled(*w, ids::Selectall1)); // empty document
+    EXPECT_FALSE(enabled(*w, ids::Copy1));
+    EXPECT_FALSE(enabled(*w, ids::Newemptytab2));
+    EXPECT_FALSE(enabled(*w, ids::Reloadfromdisk1));
+    EXPECT_TRUE(enabled(*w, ids::Fileinfo1));
     type(*w, u"x"_qs);
-    EXPECT_TRUE(enabled(*w, "Selectall1"));
-    EXPECT_TRUE(enabled(*w, "Undo2"));
+    EXPECT_TRUE(enabled(*w, ids::Selectall1));
+    EXPECT_TRUE(enabled(*w, ids::Undo2));
     w->activeText().selectAll();
-    EXPECT_TRUE(enabled(*w, "Copy1"));
+    EXPECT_TRUE(enabled(*w, ids::Copy1));
     // Commands whose behaviour is not built are honest about it.
-    EXPECT_FALSE(enabled(*w, "Options1"));
+    EXPECT_FALSE(enabled(*w, ids::Options1));
 }
 
 TEST_F(SDIAppFormTest, closeSequence_asksPerTab_andCancelKeepsTheRest)
@@ -126,10 +127,10 @@ TEST_F(SDIAppFormTest, tabs_activationAfterCloseAndStepping)
     docs.createDocumentTab();
     ASSERT_EQ(docs.tabs()->tabCount(), 3);
     docs.tabs()->setCurrentIndex(0);
-    w->commands().run(u"Nexttab1"_qs);
+    w->commands().run(ids::Nexttab1);
     EXPECT_EQ(docs.tabs()->currentIndex(), 1);
-    w->commands().run(u"Nexttab1"_qs);
-    w->commands().run(u"Nexttab1"_qs); // no wrap-around
+    w->commands().run(ids::Nexttab1);
+    w->commands().run(ids::Nexttab1); // no wrap-around
     EXPECT_EQ(docs.tabs()->currentIndex(), 2);
     docs.tabs()->setCurrentIndex(0);
     docs.closeActiveTabQuietly();
@@ -190,7 +191,7 @@ TEST_F(SDIAppFormTest, duplicateIntoNewTab_givesAnUntitledModifiedCopy)
     w->activeText().setText(u"saved text"_qs);
     w->activeRecord().fileName = u"/tmp/a.txt"_qs;
     w->activeRecord().modified = false;
-    w->commands().run(u"Duplicateintonewtab1"_qs);
+    w->commands().run(ids::Duplicateintonewtab1);
     EXPECT_EQ(w->documents().tabs()->tabCount(), 2);
     EXPECT_EQ(w->activeText().text(), u"saved text"_qs);
     EXPECT_TRUE(w->activeRecord().fileName.isEmpty());
@@ -219,7 +220,7 @@ TEST_F(SDIAppFormTest, commandLineFile_isOpened_andNewClearsIt)
     EXPECT_EQ(w->activeRecord().fileName, path);
     EXPECT_FALSE(w->activeRecord().modified);
     EXPECT_TRUE(w->windowTitle().endsWith(u"doc.txt  - Varnik"_qs));
-    w->commands().run(u"New1"_qs);
+    w->commands().run(ids::New1);
     EXPECT_EQ(w->activeText().text(), QString());
     EXPECT_EQ(w->windowTitle(), u"Untitled  - Varnik"_qs);
 }

@@ -1,5 +1,6 @@
 #include "core/app/memorysettingsstore.h"
 #include "core/app/settingvalues.h"
+#include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentedit.h"
@@ -58,18 +59,18 @@ protected:
         w.activeText().setText(text);
         w.activeText().setSelection(start, length);
     }
-    bool enabled(SDIAppForm& w, const char* id)
+    bool enabled(SDIAppForm& w, CommandId id)
     {
         w.statusTick();
-        return w.commands().action(QString::fromLatin1(id))->isEnabled();
+        return w.commands().action(id)->isEnabled();
     }
     // A command as its menu item runs it: enabled by the state the status tick sees.
-    void run(SDIAppForm& w, const char* id)
+    void run(SDIAppForm& w, CommandId id)
     {
         w.statusTick();
-        w.commands().run(QString::fromLatin1(id));
+        w.commands().run(id);
     }
-    void copyEach(SDIAppForm& w, const QStringList& texts, const char* command = "Copy1")
+    void copyEach(SDIAppForm& w, const QStringList& texts, CommandId command = ids::Copy1)
     {
         for (const QString& t : texts) {
             setText(w, t, 0, t.size());
@@ -92,25 +93,25 @@ protected:
 TEST_F(ToolsTest, cutAndCopyFeedTheMultiClipboard_onlyWithMultiClipAndAFocusedSelection)
 {
     auto w = make();
-    EXPECT_FALSE(enabled(*w, "Pastemclip1"));
+    EXPECT_FALSE(enabled(*w, ids::Pastemclip1));
     copyEach(*w, {u"Alpha"_qs, u"beta"_qs, u"ALPHA"_qs});
     EXPECT_EQ(w->tools().multiClipboard().entries(), (QStringList{u"Alpha"_qs, u"beta"_qs}));
-    EXPECT_TRUE(enabled(*w, "Pastemclip1"));
-    copyEach(*w, {u"cut me"_qs}, "Cut1");
+    EXPECT_TRUE(enabled(*w, ids::Pastemclip1));
+    copyEach(*w, {u"cut me"_qs}, ids::Cut1);
     EXPECT_EQ(w->activeText().text(), QString());
     EXPECT_EQ(w->tools().multiClipboard().size(), 3);
 
     setText(*w, u"no selection"_qs, 0, 0);
-    run(*w, "Copy1");
+    run(*w, ids::Copy1);
     EXPECT_EQ(w->tools().multiClipboard().size(), 3);
 
     w->settings().multiClip = false;
     copyEach(*w, {u"off"_qs});
     EXPECT_EQ(w->tools().multiClipboard().size(), 3) << "MultiClip off collects nothing";
-    EXPECT_FALSE(enabled(*w, "Pastemclip1"));
+    EXPECT_FALSE(enabled(*w, ids::Pastemclip1));
     bool shown = false;
     w->tools().setBeforeShow([&](QDialog&) { shown = true; });
-    run(*w, "Pastemclip1");
+    run(*w, ids::Pastemclip1);
     EXPECT_FALSE(shown) << "MultiClip off: the command does nothing even with entries";
 }
 
@@ -143,12 +144,12 @@ TEST_F(ToolsTest, pasteFromMultiClipboard_pastesTheChosenTextAndLeavesItOnTheCli
     EXPECT_EQ(selectedWhenShown, 2);
     EXPECT_EQ(w->activeText().text(), u"[three]"_qs);
     EXPECT_EQ(QApplication::clipboard()->text(), u"three"_qs);
-    run(*w, "Paste1");
+    run(*w, ids::Paste1);
     EXPECT_EQ(w->activeText().text(), u"[threethree]"_qs);
 
     whenShown(*w,
               [](QDialog& d) { QTest::keyClick(&static_cast<FormClipboard&>(d).list(), Qt::Key_Escape); });
-    run(*w, "Pastemclip1");
+    run(*w, ids::Pastemclip1);
     EXPECT_EQ(w->activeText().text(), u"[threethree]"_qs) << "Escape pastes nothing";
 }
 
@@ -158,15 +159,15 @@ TEST_F(ToolsTest, clipboardCommandsFollowTheClipboard)
     setText(*w, u"a\nb"_qs, 0, 3);
     QApplication::clipboard()->clear();
     QApplication::processEvents();
-    EXPECT_FALSE(enabled(*w, "Paste1"));
-    EXPECT_FALSE(enabled(*w, "Clippboardbeginning1"));
+    EXPECT_FALSE(enabled(*w, ids::Paste1));
+    EXPECT_FALSE(enabled(*w, ids::Clippboardbeginning1));
     QApplication::clipboard()->setText(u">"_qs);
     EXPECT_TRUE(w->tools().clipboardHasText());
-    EXPECT_TRUE(enabled(*w, "Paste1"));
-    EXPECT_TRUE(enabled(*w, "Clippboardbeginning1"));
-    EXPECT_TRUE(enabled(*w, "Clippboardatend1"));
+    EXPECT_TRUE(enabled(*w, ids::Paste1));
+    EXPECT_TRUE(enabled(*w, ids::Clippboardbeginning1));
+    EXPECT_TRUE(enabled(*w, ids::Clippboardatend1));
     w->activeText().setCaret(0);
-    EXPECT_FALSE(enabled(*w, "Clippboardatend1")) << "no selection";
+    EXPECT_FALSE(enabled(*w, ids::Clippboardatend1)) << "no selection";
     w->tools().monitor().setEnabled(false);
     QApplication::clipboard()->clear();
     EXPECT_TRUE(w->tools().clipboardHasText()) << "a disabled monitor hears nothing";
@@ -176,7 +177,7 @@ TEST_F(ToolsTest, getTextFromSelection_asksAndAppends_favouritesInsertAtTheCaret
 {
     auto w = make();
     setText(*w, u"   \r\n "_qs, 0, 6);
-    run(*w, "Gettextfromselection1");
+    run(*w, ids::Gettextfromselection1);
     EXPECT_TRUE(sink.texts.isEmpty()) << "a blank selection asks nothing";
 
     setText(*w, u"  Hello  "_qs, 0, 9);
@@ -205,7 +206,7 @@ TEST_F(ToolsTest, getTextFromSelection_asksAndAppends_favouritesInsertAtTheCaret
 
     w->settings().selectStay = true;
     w->activeText().setCaret(0);
-    run(*w, "Yourfavtxt1");
+    run(*w, ids::Yourfavtxt1);
     EXPECT_EQ(w->activeText().text(), u"HelloaHellob"_qs);
     EXPECT_EQ(w->activeText().selectionStart(), 0);
     EXPECT_EQ(w->activeText().selectionLength(), 5) << "SelectStay keeps the inserted text selected";

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/app/shortcut.h"
+#include "core/commands/commandcontext.h"
+#include "core/commands/commandid.h"
+#include "core/commands/enablerule.h"
 
 #include <QHash>
 #include <QString>
@@ -14,12 +17,6 @@ namespace varnik {
 // The web search engine that "Ask ..." names; its query path and key live with the search command.
 inline constexpr QStringView kWebSearchEngineName = u"Google";
 
-// Names of the pop-up menus; each is a root of the table holding its items.
-inline constexpr QStringView kMainEditPopupMenu = u"MainEditPopupMenu";
-inline constexpr QStringView kPopupMenuTray = u"PopupMenuTray";
-inline constexpr QStringView kPopupMenuGrep = u"PopupMenuGrep";
-inline constexpr QStringView kPopupMenuTabs = u"PopupMenuTabs";
-
 // One entry of a menu: a command, a submenu opener, a separator, or a whole menu (top-level menus and
 // pop-up menus are entries too, so every menu is reached the same way).
 struct CommandItem {
@@ -32,7 +29,13 @@ struct CommandItem {
     // A submenu whose entries are made while the program runs (recent files, bookmarks).
     bool filledAtRunTime = false;
     // For a pop-up entry: the main-menu command whose behaviour it runs; empty when it has its own.
-    QString twin;
+    CommandId twin;
+    // The window registers the handler (a dialog first); see CommandRow::AsksFirst.
+    bool asksFirst = false;
+    bool windowOnly = false;
+    EnableRule enable = EnableRule::Always;
+    // The operation shared by the window and the headless mode; nullptr when only the window runs it.
+    CommandFunction run = nullptr;
     const CommandItem* parent = nullptr;
     std::vector<const CommandItem*> children;
 
@@ -44,9 +47,9 @@ struct CommandItem {
 // "&" marks go, "&&" becomes "&".
 QString stripAccelerators(QStringView caption);
 
-// The program's menus as data: the main menu (File, Edit, Insert, Replace, View, Search, Bookmarks,
-// Help) and the pop-up menus, with captions, hints, default shortcuts and fixed flags. Built once,
-// never changed afterwards: shortcuts the user maps live elsewhere.
+// The program's menus as data, built once from the rows (commandrow.h): the main menu (File, Edit,
+// Insert, Replace, View, Search, Bookmarks, Help) and the pop-up menus. Never changed afterwards:
+// shortcuts the user maps live elsewhere.
 class CommandTable {
 public:
     static const CommandTable& standard();
@@ -56,6 +59,9 @@ public:
 
     // nullptr when no entry has this identifier (separators have none).
     const CommandItem* find(QStringView id) const;
+    const CommandItem* find(CommandId id) const { return find(id.name()); }
+    // The entry of an identifier constant; every constant has one (a test checks the ones code uses).
+    const CommandItem& item(CommandId id) const;
     // The menu or submenu holding the entry; nullptr for roots and unknown identifiers.
     const CommandItem* parentOf(QStringView id) const;
 

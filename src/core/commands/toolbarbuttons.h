@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/commands/commandid.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -12,7 +14,7 @@ namespace varnik {
 struct ToolbarButton {
     int code;
     QStringView caption;
-    QStringView command; // identifier of the command the button runs
+    CommandId command; // the command the button runs
 
     // "tb" and the caption's letters and digits: "tbAdvlistgenerator".
     QString name() const;

@@ -1,6 +1,8 @@
-#include "core/app/toolbarbuttons.h"
+#include "core/commands/toolbarbuttons.h"
 
-#include "core/app/commandtable.h"
+#include "core/app/hexdigit.h"
+#include "core/commands/commandids.h"
+#include "core/commands/commandtable.h"
 
 #include <array>
 
@@ -9,38 +11,25 @@ namespace varnik {
 namespace {
 
 constexpr std::array<ToolbarButton, kToolbarButtonCount> kButtons{{
-    {0x00, u"New", u"New1"},
-    {0x01, u"Open", u"OpenItem"},
-    {0x02, u"Save", u"SaveItem"},
-    {0x03, u"Print", u"Print1"},
-    {0x04, u"Undo", u"Undo2"},
-    {0x05, u"Redo", u"Redo1"},
-    {0x06, u"Cut", u"Cut1"},
-    {0x07, u"Copy", u"Copy1"},
-    {0x08, u"Paste", u"Paste1"},
-    {0x09, u"Find", u"Find1"},
-    {0x0A, u"Replace", u"Replace1"},
-    {0x0B, u"Options", u"Options1"},
-    {0x0C, u"Help", u"Helptopics1"},
-    {0x0D, u"Font", u"Setfont1"},
-    {0x0E, u"Hex", u"Hexedit1"},
-    {0x0F, u"Calendar", u"Date1"},
-    {0x10, u"Adv. list generator", u"Advancedlistgenerator1"},
-    {0x11, u"Converter", u"Unionverter1"},
+    {0x00, u"New", ids::New1},
+    {0x01, u"Open", ids::OpenItem},
+    {0x02, u"Save", ids::SaveItem},
+    {0x03, u"Print", ids::Print1},
+    {0x04, u"Undo", ids::Undo2},
+    {0x05, u"Redo", ids::Redo1},
+    {0x06, u"Cut", ids::Cut1},
+    {0x07, u"Copy", ids::Copy1},
+    {0x08, u"Paste", ids::Paste1},
+    {0x09, u"Find", ids::Find1},
+    {0x0A, u"Replace", ids::Replace1},
+    {0x0B, u"Options", ids::Options1},
+    {0x0C, u"Help", ids::Helptopics1},
+    {0x0D, u"Font", ids::Setfont1},
+    {0x0E, u"Hex", ids::Hexedit1},
+    {0x0F, u"Calendar", ids::Date1},
+    {0x10, u"Adv. list generator", ids::Advancedlistgenerator1},
+    {0x11, u"Converter", ids::Unionverter1},
 }};
-
-// Only ASCII digits count: the setting is written by this program, never localised.
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return -1;
-}
 
 bool isAsciiLetterOrDigit(QChar c)
 {
@@ -92,8 +81,8 @@ ToolbarLayout parseToolbarButtons(QStringView text)
     ToolbarLayout layout;
     std::array<bool, kToolbarButtonCount> shown{};
     for (qsizetype i = 0; i + 1 < text.size(); i += 2) {
-        const int high = hexDigit(text[i]);
-        const int low = hexDigit(text[i + 1]);
+        const int high = hexDigitValue(text[i].unicode());
+        const int low = hexDigitValue(text[i + 1].unicode());
         if (high < 0 || low < 0)
             continue;
         const int code = high * 16 + low;

@@ -1,8 +1,9 @@
-#include "core/app/commandtable.h"
+#include "core/commands/commandtable.h"
 
-#include "core/app/commandtabledata.h"
+#include "core/commands/commandrow.h"
 
 #include <functional>
+#include <stdexcept>
 
 namespace varnik {
 
@@ -34,7 +35,10 @@ const CommandTable& CommandTable::standard()
 
 CommandTable::CommandTable()
 {
-    const std::span<const CommandRow> rows = commandRows();
+    std::vector<CommandRow> rows;
+    for (const auto& group :
+         {fileEditMenuRows(), insertReplaceMenuRows(), viewSearchHelpMenuRows(), popupMenuRows()})
+        rows.insert(rows.end(), group.begin(), group.end());
     items_.reserve(rows.size());
     std::vector<std::ptrdiff_t> parentIndex;
     parentIndex.reserve(rows.size());
@@ -59,7 +63,11 @@ CommandTable::CommandTable()
         item.shortcut = Shortcut::fromText(row.shortcut);
         item.fixed = (row.flags & CommandRow::Fixed) != 0;
         item.filledAtRunTime = (row.flags & CommandRow::FilledAtRunTime) != 0;
-        item.twin = row.twin.toString();
+        item.twin = row.twin;
+        item.asksFirst = (row.flags & CommandRow::AsksFirst) != 0;
+        item.windowOnly = (row.flags & CommandRow::WindowOnly) != 0;
+        item.enable = row.enable;
+        item.run = row.run;
         parentIndex.push_back(open.empty() ? -1 : open.back());
         open.push_back(static_cast<std::ptrdiff_t>(items_.size()));
         items_.push_back(std::move(item));
@@ -87,6 +95,14 @@ const CommandItem* CommandTable::find(QStringView id) const
     // A view over the caller's characters: looking up allocates nothing.
     const QString key = QString::fromRawData(id.data(), id.size());
     return byId_.value(key, nullptr);
+}
+
+const CommandItem& CommandTable::item(CommandId id) const
+{
+    const CommandItem* found = find(id);
+    if (!found)
+        throw std::logic_error("command without a table row: " + id.toString().toStdString());
+    return *found;
 }
 
 const CommandItem* CommandTable::parentOf(QStringView id) const
