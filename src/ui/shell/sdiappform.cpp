@@ -23,6 +23,7 @@
 #include "ui/platform/systeminfo.h"
 #include "ui/hexedit/hexeditcommand.h"
 #include "ui/search/searchcontroller.h"
+#include "ui/shell/trayicon.h"
 #include "ui/tools/toolscontroller.h"
 
 #include <QAction>
@@ -38,7 +39,6 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QSystemTrayIcon>
 #include <QToolBar>
 #include <Qsci/qsciprinter.h>
 
@@ -116,7 +116,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
         documents_->enterMultiDoc();
     documents_->resetActiveRecord();
     setTitle(QString());
-    buildTray();
+    tray_ = TrayIcon::create(*this, *commands_);
 
     statusTimer_.setSingleShot(true);
     statusTimer_.setInterval(50);
@@ -293,50 +293,6 @@ void SDIAppForm::firstShow()
 
 namespace varnik {
 
-void SDIAppForm::buildTray()
-{
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    tray_ = new QSystemTrayIcon(windowIcon(), this);
-    tray_->setToolTip(QStringLiteral("Varnik"));
-    QMenu* menu = commands_->popupMenu(ids::PopupMenuTray, this);
-    tray_->setContextMenu(menu);
-    // The tray's items bring the window back first; its Exit really ends the program.
-    for (QAction* a : menu->actions()) {
-        const CommandItem* item = CommandTable::standard().find(a->objectName());
-        if (!item || item->twin.isEmpty())
-            continue;
-        const CommandId twin = item->twin;
-        const bool exit = a->objectName() == ids::Exit1.name();
-        a->disconnect(this);
-        a->disconnect(commands_);
-        connect(a, &QAction::triggered, this, [this, twin, exit] {
-            if (exit) {
-                reallyExit = true;
-            } else {
-                showNormal();
-                activateWindow();
-            }
-            commands_->run(twin);
-        });
-    }
-    commands_->setHandler(ids::Restore1, [this] {
-        showNormal();
-        raise();
-        activateWindow();
-    });
-    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason != QSystemTrayIcon::Trigger)
-            return;
-        if (isVisible()) {
-            hide();
-        } else {
-            showNormal();
-            activateWindow();
-        }
-    });
-}
-
 void SDIAppForm::registerDocumentCommands()
 {
     CommandActions& c = *commands_;
@@ -394,7 +350,7 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    if (closeHidesInTray(settings_.trayIcon, tray_ != nullptr, trayActive(store_), reallyExit)) {
+    if (closeHidesInTray(settings_.trayIcon, tray_ != nullptr, trayActive(store_), tray_ && tray_->exitChosen())) {
         // The first close hides the window in the tray with a fresh document.
         setTrayActive(store_, true);
         store_.flush();

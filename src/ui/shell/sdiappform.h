@@ -15,7 +15,6 @@
 class QLabel;
 class QMenu;
 class QsciPrinter;
-class QSystemTrayIcon;
 class QSplitter;
 class QToolBar;
 
@@ -32,6 +31,7 @@ class SearchController;
 class SettingsStore;
 class SingleInstance;
 class StatusLine;
+class TrayIcon;
 class TextEdit;
 class ToolsController;
 
@@ -80,9 +80,6 @@ public:
     // the document it makes, if any.
     void runDocumentCommand(const CommandItem& command, const CommandFields& fields);
 
-    // Set by the tray menu's Exit so that closing really ends the program.
-    bool reallyExit = false;
-
 Q_SIGNALS:
     // The start-up work of the first show is done (startupDone() is true).
     void startupFinished();
@@ -97,7 +94,6 @@ protected:
 
 private:
     void buildToolbar();
-    void buildTray();
     void registerEditViewCommands();
     void registerDocumentCommands();
     void registerTextCommands();
@@ -123,7 +119,7 @@ private:
     QToolBar* toolbar_ = nullptr;
     std::unique_ptr<StatusLine> status_;
     QTimer statusTimer_;
-    QSystemTrayIcon* tray_ = nullptr;
+    TrayIcon* tray_ = nullptr;
     QMenu* editPopup_ = nullptr;
     QMenu* tabsPopup_ = nullptr;
     QPointer<SingleInstance> instance_;
