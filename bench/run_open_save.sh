@@ -11,7 +11,9 @@
 #
 # The window is measured through window_open_save_bench, which starts the main
 # window as the program does with the file, ends right after the first paint of
-# the opened document and, with --save-to PATH, saves it there (as Save as) first.
+# the opened document and, with --save-to PATH, saves it there (as Save as) first;
+# with --end-and-type it times Ctrl+End, PgUp, PgDn and one typed key at the
+# end, then the idle window's CPU.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -94,6 +96,14 @@ for path in (saved, headless):
             sys.exit(f"{path} is not the text with CR LF line ends")
 del expected
 
+# With word wrap on (the default): Ctrl+End, PgUp, PgDn and one typed key at
+# the end, each until painted, then the CPU of the idle window over 2 s.
+r = subprocess.run(["/usr/bin/time", "-v", window, text, "--end-and-type"], capture_output=True, text=True)
+if r.returncode != 0:
+    sys.exit(f"{window} --end-and-type failed ({r.returncode}):\n{r.stderr[-2000:]}")
+keys = [float(v) for v in r.stdout.split()]
+keys_rss = int(re.search(r"Maximum resident set size \(kbytes\): (\d+)", r.stderr).group(1)) / 1024
+
 size = os.path.getsize(text) / 2**20
 vim_wall, vim_rss = rows[0][1]
 print(f"File: {text} ({size:.0f} MiB); {runs} runs each, medians; display: {display}")
@@ -104,4 +114,7 @@ open_wall = rows[2][1][0]
 save_wall = rows[4][1][0]
 print(f"{'varnik: the save alone (difference)':38} {save_wall - open_wall:7.2f}")
 print("Saved files checked: the text with CR LF line ends (the default CRLF setting).")
+print(f"varnik, WordWrap=1, after opening: Ctrl+End {keys[0]:.0f} ms, PgUp {keys[1]:.0f} ms, "
+      f"PgDn {keys[2]:.0f} ms, one key typed at the end {keys[3]:.0f} ms (each until painted); "
+      f"idle CPU {keys[4]:.1f} %; peak {keys_rss:.0f} MiB ({keys_rss / size:.2f} x the file)")
 PY

@@ -113,13 +113,16 @@ void writeWithInsertion(const PlainTextBuffer& document, DocumentEncoding encodi
             return;
         encoding = DocumentEncoding::utf8();
     }
-    StreamedDocumentWriter writer(stdout, encoding, lineEndFromSetting(settings.crlf));
+    StreamedDocumentWriter writer(stdout, encoding, lineEndFromSetting(settings.crlf), options.report);
     writer.write(before);
     QString piece;
     for (bool more = true; more;) {
         piece.resize(0);
         more = insertion.next(piece);
-        writer.write(piece);
+        if (insertion.outputLineEnds)
+            writer.writeWithOutputLineEnds(piece);
+        else
+            writer.write(piece);
     }
     const qsizetype caret = writer.positions();
     writer.write(after);

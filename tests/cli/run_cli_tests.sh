@@ -138,8 +138,17 @@ check "list in hex" "$(expect 'FF\r\n100\r\n\r\n')" \
 check "list streams: four billion entries begin at once" "$(expect 'x-2147483648\r\nx-2147483647\r\n')" \
     "$("$VARNIK" --apply Advancedlistgenerator1 --field pattern=x%1 --field first1=-2147483648 --field last1=2147483647 \
         < /dev/null 2>/dev/null | head -c 28 | od -An -c | tr -s ' ' | tr -d '\n')"
+check "list keeps the byte-order mark once" "$(expect '\xef\xbb\xbfa1\r\n\r\nb')" \
+    "$(printf '\xef\xbb\xbfab' | run Advancedlistgenerator1 --caret 1 --field pattern=%1 --field first1=1 --field last1=1)"
+check "list in a legacy document" "$(expect 'z\xbf1\r\n\r\n\xff')" \
+    "$(printf '\xff' | run Advancedlistgenerator1 --field pattern="$(printf 'z\xc5\xbc%%1')" --field first1=1 --field last1=1)"
 "$VARNIK" --apply Advancedlistgenerator1 --field step1=0 >/dev/null 2>&1 < /dev/null
 check "list step out of range is a usage error" "2" "$?"
+
+# A CodePage setting that names no code page is an error, never a silent other code page.
+"$VARNIK" --apply Selectall1 --set CodePage=no-such-page "$tmp/cp1250.txt" >/dev/null 2>"$tmp/err"
+check "unknown code page: exit status" "1" "$?"
+check "unknown code page: message" 'Error: The CodePage setting "no-such-page" names no single-byte code page' "$(cat "$tmp/err")"
 
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]

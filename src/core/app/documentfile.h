@@ -16,7 +16,7 @@ namespace varnik {
 constexpr qint64 kDefaultMaxFileSize = qint64(1) << 30;
 
 struct LoadOptions {
-    // The legacy code page (setting CodePage) for files that are not UTF-8; null: windows-1250.
+    // The legacy code page (setting CodePage) for files that are not UTF-8; null: the setting's default.
     std::shared_ptr<const CodePage> codePage;
     qint64 maxBytes = kDefaultMaxFileSize;
 };

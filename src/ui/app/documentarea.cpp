@@ -43,6 +43,10 @@ void DocumentArea::wireEdit(DocumentEdit* edit)
 {
     connect(edit, &DocumentEdit::urlClicked, this, &DocumentArea::urlClicked);
     connect(edit, &DocumentEdit::doubleClickedEmpty, this, &DocumentArea::emptyDocumentDoubleClicked);
+    connect(edit, &DocumentEdit::wrapHeldBackChanged, this, [this, edit](bool heldBack) {
+        if (edit == activeEdit_)
+            Q_EMIT wrapHeldBackChanged(heldBack);
+    });
     // The edit's own flag turns the document record modified.
     connect(edit, &QsciScintilla::textChanged, this, [this, edit] {
         if (edit->textEdit().isModified())
@@ -98,8 +102,7 @@ void DocumentArea::applyViewSettings()
 {
     DocumentEdit* e = activeEdit_;
     e->setEditorFont(editor_.font, editor_.fontColour);
-    if (e->wordWrap() != editor_.wordWrap)
-        e->setWordWrap(editor_.wordWrap);
+    e->setWordWrap(editor_.wordWrap);
 }
 
 void DocumentArea::refreshTabCaptions()

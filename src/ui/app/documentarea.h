@@ -81,6 +81,8 @@ Q_SIGNALS:
     void activeDocumentChanged();
     void urlClicked(const QString& url);
     void emptyDocumentDoubleClicked();
+    // The active edit holds word wrap back for its size, or wraps again.
+    void wrapHeldBackChanged(bool heldBack);
     void editCreated(DocumentEdit* edit);
 
 private:

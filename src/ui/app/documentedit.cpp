@@ -4,6 +4,7 @@
 
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qscicommand.h>
+#include <QAccessibleWidget>
 #include <QFontDatabase>
 #include <QKeyEvent>
 
@@ -36,10 +37,26 @@ void releaseMenuKeys(QsciScintilla* sci)
     }
 }
 
+// QScintilla's accessible text counts the characters from the start of the
+// document on every caret move and every change (Qt creates it even with no
+// assistive technology running), which costs a second at the end of 100 MB.
+// The edit is described as a plain editable-text widget instead.
+QAccessibleInterface* documentEditAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("varnik::DocumentEdit") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText);
+    return nullptr;
+}
+
 } // namespace
 
 DocumentEdit::DocumentEdit(QWidget* parent) : QsciScintilla(parent), edit_(this)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(documentEditAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setUtf8(true);
     setEolMode(EolUnix);
     setMarginWidth(0, 0);
@@ -68,13 +85,40 @@ DocumentEdit::DocumentEdit(QWidget* parent) : QsciScintilla(parent), edit_(this)
             urlTimer_.start();
     });
     connect(this, &QsciScintilla::indicatorReleased, this, &DocumentEdit::onIndicatorReleased);
+    // A document that grows past the limit (a file loaded, a big paste) stops wrapping.
+    connect(this, &QsciScintilla::textChanged, this, [this] {
+        if (wrapWanted_ && !wrapForced_)
+            applyWrap();
+        else if (SendScintilla(SCI_GETLENGTH) == 0)
+            wrapForced_ = false; // a new document starts with the setting again
+    });
     connect(this, &QsciScintillaBase::SCN_DOUBLECLICK, this, [this](int, int, int) {
         if (length() == 0)
             Q_EMIT doubleClickedEmpty();
     });
 }
 
-void DocumentEdit::setWordWrap(bool on) { setWrapMode(on ? WrapWord : WrapNone); }
+void DocumentEdit::setWordWrap(bool on)
+{
+    wrapWanted_ = on;
+    applyWrap();
+}
+
+void DocumentEdit::wrapAnyway()
+{
+    wrapForced_ = true;
+    applyWrap();
+}
+
+void DocumentEdit::applyWrap()
+{
+    const bool held = wrapHeldBack();
+    const bool wrap = wrapWanted_ && (wrapForced_ || SendScintilla(SCI_GETLENGTH) <= kWrapLimit);
+    if (wrap != wordWrap())
+        setWrapMode(wrap ? WrapWord : WrapNone);
+    if (held != wrapHeldBack())
+        Q_EMIT wrapHeldBackChanged(wrapHeldBack());
+}
 
 bool DocumentEdit::wordWrap() const { return wrapMode() != WrapNone; }
 

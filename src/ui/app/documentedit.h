@@ -20,8 +20,15 @@ public:
     TextEdit& textEdit() { return edit_; }
     ScintillaTextEdit& scintillaEdit() { return edit_; }
 
+    // Word wrap as the setting asks. Wrapping lays out every line before the
+    // caret can reach the end, which freezes the window for a minute on a
+    // 100 MB text: above kWrapLimit bytes wrap is held back (wrapHeldBack)
+    // until the user asks for it on this document (wrapAnyway).
+    static constexpr long kWrapLimit = 1L << 20;
     void setWordWrap(bool on);
     bool wordWrap() const;
+    bool wrapHeldBack() const { return wrapWanted_ && !wordWrap(); }
+    void wrapAnyway();
     void setUrlDetection(bool on);
     bool urlDetection() const { return urlDetection_; }
     // Font and text colour (invalid: the palette's text colour); nothing
@@ -32,11 +39,14 @@ public:
     void setUndoLimit(int limit);
 
 Q_SIGNALS:
+    // Wrap was held back (true) or is in force as asked again (false).
+    void wrapHeldBackChanged(bool heldBack);
     void urlClicked(const QString& url);
     void doubleClickedEmpty();
 
 private:
     void markVisibleUrls();
+    void applyWrap();
     void onIndicatorReleased(int line, int index, Qt::KeyboardModifiers state);
 
     ScintillaTextEdit edit_;
@@ -46,6 +56,8 @@ private:
     QFont appliedFont_;
     QColor appliedColour_;
     bool fontApplied_ = false;
+    bool wrapWanted_ = false;
+    bool wrapForced_ = false;
 };
 
 } // namespace varnik

@@ -58,6 +58,13 @@ void SDIAppForm::registerEditViewCommands()
             activeEdit()->paste();
     });
     on(ids::Wordwrap1, [this] {
+        // A large document that holds wrap back shows the item unticked: the
+        // tick wraps it after all, as the user asks.
+        if (activeEdit()->wrapHeldBack()) {
+            activeEdit()->wrapAnyway();
+            commands_->setChecked(ids::Wordwrap1, true);
+            return;
+        }
         settings_.wordWrap = !settings_.wordWrap;
         commands_->setChecked(ids::Wordwrap1, settings_.wordWrap);
         EditorSettings e = documents_->editorSettings();

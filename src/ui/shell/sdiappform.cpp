@@ -21,6 +21,7 @@
 #include "ui/platform/systeminfo.h"
 #include "ui/hexedit/hexeditcommand.h"
 #include "ui/search/searchcontroller.h"
+#include "ui/shell/trayicon.h"
 #include "ui/tools/toolscontroller.h"
 
 #include <QAction>
@@ -36,7 +37,6 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QSystemTrayIcon>
 #include <QToolBar>
 #include <Qsci/qsciprinter.h>
 
@@ -82,16 +82,20 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerTextCommands();
     files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
-    tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
+    tools_ = new ToolsController(*this);
     commands_->setHandler(ids::Hexedit1, [this] {
-        hexEditCommand({*this, settings_, *messages_, *documents_,
-                        [this](const QString& text) { setStatusText(text); }});
+        hexEditCommand(*this);
     });
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
             [this] { setTitle(documents_->activeRecord().fileName); });
     connect(documents_, &DocumentArea::urlClicked, this, [](const QString& url) { openUrl(url); });
     documents_->setPopupMenus(editPopup_, tabsPopup_);
+    connect(documents_, &DocumentArea::wrapHeldBackChanged, this, [this](bool heldBack) {
+        setStatusText(heldBack ? QStringLiteral("Word wrap is off for this large document (View, Word wrap turns it on)")
+                               : QString());
+        statusTick();
+    });
     connect(documents_, &DocumentArea::emptyDocumentDoubleClicked, this,
             [this] { commands_->run(ids::OpenItem); });
 
@@ -113,7 +117,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
         documents_->enterMultiDoc();
     documents_->resetActiveRecord();
     setTitle(QString());
-    buildTray();
+    tray_ = TrayIcon::create(*this, *commands_);
 
     statusTimer_.setSingleShot(true);
     statusTimer_.setInterval(50);
@@ -225,7 +229,7 @@ void SDIAppForm::statusTick()
 
     const CommandStateInputs state = commandState();
     commands_->refreshEnabled(state);
-    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap);
+    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
 
     DocumentInfo& record = documents_->activeRecord();
     record.selStart = static_cast<qint32>(t.selectionStart());
@@ -279,9 +283,12 @@ void SDIAppForm::firstShow()
     statusBar()->setVisible(settings_.statusBar);
     commands_->setChecked(ids::Speedpanel1, settings_.toolbar);
     commands_->setChecked(ids::Statusbar1, settings_.statusBar);
-    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap);
+    commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
     tools_->loadFavourites();
     files_->start(args_.value(1));
+    // Settings lines that could not be read are said once; the rest were kept.
+    if (const QString problem = store_.readProblem(); !problem.isEmpty())
+        setStatusText(problem);
     startupDone_ = true;
     Q_EMIT startupFinished();
 }
@@ -289,50 +296,6 @@ void SDIAppForm::firstShow()
 } // namespace varnik
 
 namespace varnik {
-
-void SDIAppForm::buildTray()
-{
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    tray_ = new QSystemTrayIcon(windowIcon(), this);
-    tray_->setToolTip(QStringLiteral("Varnik"));
-    QMenu* menu = commands_->popupMenu(ids::PopupMenuTray, this);
-    tray_->setContextMenu(menu);
-    // The tray's items bring the window back first; its Exit really ends the program.
-    for (QAction* a : menu->actions()) {
-        const CommandItem* item = CommandTable::standard().find(a->objectName());
-        if (!item || item->twin.isEmpty())
-            continue;
-        const CommandId twin = item->twin;
-        const bool exit = a->objectName() == ids::Exit1.name();
-        a->disconnect(this);
-        a->disconnect(commands_);
-        connect(a, &QAction::triggered, this, [this, twin, exit] {
-            if (exit) {
-                reallyExit = true;
-            } else {
-                showNormal();
-                activateWindow();
-            }
-            commands_->run(twin);
-        });
-    }
-    commands_->setHandler(ids::Restore1, [this] {
-        showNormal();
-        raise();
-        activateWindow();
-    });
-    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason != QSystemTrayIcon::Trigger)
-            return;
-        if (isVisible()) {
-            hide();
-        } else {
-            showNormal();
-            activateWindow();
-        }
-    });
-}
 
 void SDIAppForm::registerDocumentCommands()
 {
@@ -391,7 +354,7 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    if (closeHidesInTray(settings_.trayIcon, tray_ != nullptr, trayActive(store_), reallyExit)) {
+    if (closeHidesInTray(settings_.trayIcon, tray_ != nullptr, trayActive(store_), tray_ && tray_->exitChosen())) {
         // The first close hides the window in the tray with a fresh document.
         setTrayActive(store_, true);
         store_.flush();
@@ -404,6 +367,8 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
     }
     setTrayActive(store_, false);
     store_.flush();
+    if (const QString problem = store_.saveProblem(); !problem.isEmpty())
+        messages_->message(problem, MessageKind::Warning, Buttons::OK);
     tools_->saveFavourites();
     files_->discardAutosaves();
     e->accept();

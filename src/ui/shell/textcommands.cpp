@@ -1,8 +1,10 @@
 // The commands with an operation of their own (text, number, line, word and evaluation commands): each
 // runs its table row's operation on the active document; a command with a dialog asks first and hands
-// the answers over as fields.
+// the answers over as fields. The converter and the list generator are windows of their own.
 #include "ui/shell/sdiappform.h"
 
+#include "core/app/codepage.h"
+#include "core/calc/listgenerator.h"
 #include "core/commands/commandids.h"
 #include "core/commands/commandtable.h"
 #include "core/text/selectioncommands.h"
@@ -11,6 +13,7 @@
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/calc/calcwindows.h"
 #include "ui/text/columnsplitunit.h"
 
 #include <QApplication>
@@ -78,6 +81,15 @@ void SDIAppForm::registerTextCommands()
         if (date.isValid())
             runDocumentCommand(table.item(ids::Date1),
                                {{QStringLiteral("date"), date.toString(Qt::ISODate)}});
+    });
+    commands_->setHandler(ids::Unionverter1, [this] {
+        runUniConverter(activeText(), WindowEnvironment(*this).decimalSeparator(), this);
+    });
+    commands_->setHandler(ids::Advancedlistgenerator1, [this] {
+        // "ASCII" writes characters of the document's code page, or of the legacy one for UTF-8.
+        const auto& page = activeRecord().encoding.codePage();
+        runListGenerator(activeText(), codePageCharset(page ? *page : *legacyCodePage(settings().codePage)),
+                         this);
     });
     commands_->setHandler(ids::HEXvaluecolor1, [this, &table] {
         const auto preset = colourFromSelection(activeText().selectedText());

@@ -11,8 +11,10 @@
 #include "ui/shell/sdiappform.h"
 #include "ui/platform/singleinstance.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontDialog>
+#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -122,6 +124,30 @@ TEST_F(DocumentViewTest, handOverWhileHiddenInTheTray_showsTheWindow)
     Q_EMIT instance.fileReceived(QStringLiteral(VARNIK_TEST_DATA "/rtf/libreoffice-text.txt"));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->documents().tabs()->tabCount(), 2);
+}
+
+TEST_F(DocumentViewTest, largeDocument_holdsWrapBack_untilTheUserAsks)
+{
+    auto w = make({{u"WordWrap"_qs, u"1"_qs}});
+    DocumentEdit* e = w->activeEdit();
+    auto wrapTicked = [&w] {
+        w->statusTick();
+        return w->commands().action(ids::Wordwrap1)->isChecked();
+    };
+    w->activeText().setText(u"a short text"_qs);
+    EXPECT_TRUE(e->wordWrap());
+    EXPECT_TRUE(wrapTicked());
+
+    const QString line = QString(79, u'x') + u'\n';
+    w->activeText().setText(line.repeated((2 << 20) / line.size())); // 2 MiB
+    EXPECT_FALSE(e->wordWrap());
+    EXPECT_FALSE(wrapTicked());
+    EXPECT_FALSE(w->statusPanels()[6]->text().isEmpty()) << "the user is told why";
+
+    w->commands().run(ids::Wordwrap1);
+    EXPECT_TRUE(e->wordWrap());
+    EXPECT_TRUE(wrapTicked());
+    EXPECT_TRUE(w->settings().wordWrap);
 }
 
 TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
