@@ -286,6 +286,9 @@ void SDIAppForm::firstShow()
     commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
     tools_->loadFavourites();
     files_->start(args_.value(1));
+    // Settings lines that could not be read are said once; the rest were kept.
+    if (const QString problem = store_.readProblem(); !problem.isEmpty())
+        setStatusText(problem);
     startupDone_ = true;
     Q_EMIT startupFinished();
 }
@@ -364,6 +367,8 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
     }
     setTrayActive(store_, false);
     store_.flush();
+    if (const QString problem = store_.saveProblem(); !problem.isEmpty())
+        messages_->message(problem, MessageKind::Warning, Buttons::OK);
     tools_->saveFavourites();
     files_->discardAutosaves();
     e->accept();
