@@ -84,10 +84,9 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerTextCommands();
     files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
-    tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
+    tools_ = new ToolsController(*this);
     commands_->setHandler(ids::Hexedit1, [this] {
-        hexEditCommand({*this, settings_, *messages_, *documents_,
-                        [this](const QString& text) { setStatusText(text); }});
+        hexEditCommand(*this);
     });
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
@@ -285,6 +284,9 @@ void SDIAppForm::firstShow()
     commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
     tools_->loadFavourites();
     files_->start(args_.value(1));
+    // Settings lines that could not be read are said once; the rest were kept.
+    if (const QString problem = store_.readProblem(); !problem.isEmpty())
+        setStatusText(problem);
     startupDone_ = true;
     Q_EMIT startupFinished();
 }
@@ -363,6 +365,8 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
     }
     setTrayActive(store_, false);
     store_.flush();
+    if (const QString problem = store_.saveProblem(); !problem.isEmpty())
+        messages_->message(problem, MessageKind::Warning, Buttons::OK);
     tools_->saveFavourites();
     files_->discardAutosaves();
     e->accept();

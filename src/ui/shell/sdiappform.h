@@ -67,6 +67,7 @@ public:
     void showStatusTextNow(const QString& text) override;
     void setTitle(const QString& fileName) override;
     void setBottomPanel(QWidget* panel) override;
+    void refreshCommands() override { statusTick(); }
 
     FileController& files() { return *files_; }
     ToolsController& tools() { return *tools_; }
