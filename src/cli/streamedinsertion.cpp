@@ -1,5 +1,6 @@
 #include "cli/streamedinsertion.h"
 
+#include "cli/standardoutput.h"
 #include "core/app/textcodec.h"
 
 namespace varnik::cli {
@@ -16,7 +17,7 @@ void StreamedDocumentWriter::output(const QByteArray& bytes)
     if (first_ && encoding_.hasBom())
         encoding_ = DocumentEncoding::utf8(false);
     first_ = false;
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out_);
+    writeOutput(out_, bytes);
 }
 
 void StreamedDocumentWriter::count(QStringView text)
@@ -82,7 +83,7 @@ void StreamedDocumentWriter::finish()
         // An empty document still gets its mark.
         output(encodeDocument(QStringView(), encoding_, lineEnd_));
     }
-    std::fflush(out_);
+    flushOutput(out_);
 }
 
 } // namespace varnik::cli

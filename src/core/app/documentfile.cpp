@@ -363,6 +363,14 @@ LoadedDocument loadDocumentFile(const QString& name, const LoadOptions& options)
     return decodeFileContents(bytes, options);
 }
 
+LoadedDocument loadStandardInput(const LoadOptions& options)
+{
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return decodeFileContents({}, options);
+    return decodeFileContents(readWholeFile(in, QStringLiteral("standard input"), options.maxBytes), options);
+}
+
 void replaceFileContents(const QString& path, const std::function<QByteArrayView()>& next)
 {
     replaceFileAtomicallyOrInPlace(path, next);
@@ -378,7 +386,6 @@ void replaceFileContents(const QString& path, QByteArrayView bytes)
         return bytes;
     });
 }
-
 
 SaveResult saveDocument(const QString& name, bool makeBackup, QStringView text,
                         const DocumentEncoding& encoding, const SaveOptions& options, MessageSink& sink)

@@ -38,7 +38,10 @@ struct LoadedDocument : DocumentFormat {
 // (without opening them, so nothing blocks) and files over the size limit.
 // Throws Error("Error reading file\r\n" + name + "\r\n" + reason).
 LoadedDocument loadDocumentFile(const QString& name, const LoadOptions& options = {});
-// The same for bytes already read (standard input, a dropped buffer).
+// Standard input read as loadDocumentFile reads a file, with the same size limit;
+// a closed standard input is an empty document.
+LoadedDocument loadStandardInput(const LoadOptions& options = {});
+// The same for bytes already read (a dropped buffer).
 LoadedDocument decodeFileContents(QByteArrayView bytes, const LoadOptions& options = {});
 
 // Opens a regular file for reading (unbuffered) without ever blocking on a

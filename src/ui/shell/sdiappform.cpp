@@ -8,6 +8,8 @@
 #include "core/app/settingsstore.h"
 #include "core/app/shortenname.h"
 #include "core/commands/toolbarbuttons.h"
+#include "core/text/cnvtablecommand.h"
+#include "platform/programdata.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -100,15 +102,11 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
             [this] { commands_->run(ids::OpenItem); });
 
     // Each character-table item shows only when the table it loads is there.
-    const std::pair<CommandId, const char16_t*> tables[] = {
-        {ids::CP1250toISO885921, u"CP1250toiso88592.cnv"},
-        {ids::ISO88592toCP12501, u"iso88592toCP1250.cnv"},
-        {ids::CP1250toNOPL1, u"CP1250toNOPL.cnv"},
-        {ids::ISO88592toNOPL1, u"iso88592toNOPL.cnv"},
-    };
-    for (const auto& [id, file] : tables)
-        if (QAction* a = commands_->action(id))
-            a->setVisible(!dataFilePath(QString::fromUtf16(file)).isEmpty());
+    for (const CommandId id : {ids::CP1250toISO885921, ids::ISO88592toCP12501, ids::CP1250toNOPL1,
+                               ids::ISO88592toNOPL1})
+        if (const CnvTableCommand* table = findCnvTableCommand(id.name()))
+            if (QAction* a = commands_->action(id))
+                a->setVisible(!findProgramDataFile(table->fileName.toString()).isEmpty());
 
     if (settings_.stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);

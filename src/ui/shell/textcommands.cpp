@@ -7,18 +7,22 @@
 #include "core/calc/listgenerator.h"
 #include "core/commands/commandids.h"
 #include "core/commands/commandtable.h"
+#include "core/text/importcommand.h"
 #include "core/text/selectioncommands.h"
 #include "platform/systemenvironment.h"
 #include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/filecontroller.h"
+#include "ui/app/filedialogs.h"
 #include "ui/calc/calcwindows.h"
 #include "ui/text/columnsplitunit.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QLabel>
 
 namespace varnik {
 
@@ -32,7 +36,12 @@ public:
     {
     }
     QString clipboardText() const override { return QApplication::clipboard()->text(); }
-    void showStatus(const QString& text) override { window_.setStatusText(text); }
+    void showStatus(const QString& text) override
+    {
+        window_.setStatusText(text);
+        // A long step holds the event loop: show the text now.
+        window_.statusPanels()[6]->repaint();
+    }
     void setBusy(bool busy) override
     {
         if (busy)
@@ -69,6 +78,15 @@ void SDIAppForm::registerTextCommands()
             commands_->setHandler(item, [this, &item] { runDocumentCommand(item, {}); });
 
     const CommandTable& table = CommandTable::standard();
+    // An import asks for its file with the shared open dialog, the selection collapsed first.
+    for (const ImportCommand& import : importCommands())
+        if (const CommandItem* item = table.find(import.id))
+            commands_->setHandler(*item, [this, item, &import] {
+                activeText().setSelection(activeText().selectionStart(), 0);
+                const QString path = askImportFileName(this, import.dialogTitle(), files().dialogDirectory());
+                if (!path.isEmpty())
+                    runDocumentCommand(*item, {{QStringLiteral("file"), path}});
+            });
     commands_->setHandler(ids::Splitcolumn1, [this, &table] {
         ColumnSplitForm form(this);
         if (form.exec() == QDialog::Accepted)
