@@ -163,6 +163,12 @@ for args in "--caret 10" "--set tabspaces=4" "--set LastFile20=x" "--set WordWra
     check "accepted: $args" "ABCDEFGHIJ" "$(printf 'abcdefghij' | "$VARNIK" --apply Touppercase1 $args 2>&1)"
 done
 
+# A file of 1 GiB is more than the program can hold: refused before it is read.
+truncate -s 1G "$tmp/huge.txt"
+"$VARNIK" --apply Selectall1 "$tmp/huge.txt" >/dev/null 2>"$tmp/err"
+check "1 GiB file: exit status" "1" "$?"
+check "1 GiB file: message" "The file is too large to open (1073741824 bytes; the limit is 1073741823 bytes)" "$(tail -1 "$tmp/err")"
+
 # Output that cannot be written, and memory that runs out, are errors, never success.
 for args in "Touppercase1" "Advancedlistgenerator1 --field pattern=x%1 --field first1=1 --field last1=3"; do
     printf 'abc' | "$VARNIK" --apply $args > /dev/full 2>"$tmp/err"

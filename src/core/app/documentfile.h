@@ -12,8 +12,9 @@
 
 namespace varnik {
 
-// Files larger than this are refused rather than exhausting memory.
-constexpr qint64 kDefaultMaxFileSize = qint64(1) << 30;
+// Files larger than this are refused rather than exhausting memory: a document takes
+// several times its file's size, so 1 GiB itself is already too much.
+constexpr qint64 kDefaultMaxFileSize = (qint64(1) << 30) - 1;
 
 struct LoadOptions {
     // The legacy code page (setting CodePage) for files that are not UTF-8; null: the setting's default.

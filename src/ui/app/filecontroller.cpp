@@ -128,7 +128,8 @@ void FileController::rebuildRecentMenus()
         if (!menu)
             continue;
         menu->clear();
-        for (const RecentFiles::MenuItem& item : settings_.lastFiles.menuItems(settings_.lastUsedCnt, tray, shorten)) {
+        for (const RecentFiles::MenuItem& item :
+             settings_.lastFiles.menuItems(settings_.lastUsedCnt, tray, shorten)) {
             QAction* a = menu->addAction(item.caption);
             a->setObjectName(item.objectName);
             a->setEnabled(item.enabled);
@@ -188,7 +189,9 @@ bool FileController::openFileInto(const QString& fileName)
             failure = readErrorMessage(fileName, QStringLiteral("Not enough memory to hold the document"));
         }
         if (!failure.isEmpty()) {
-            setStatusText(QString());
+            const QFileInfo file(fileName);
+            setStatusText(file.isFile() ? QStringLiteral("Error reading file (%1 bytes)").arg(file.size())
+                                        : QStringLiteral("Error reading file"));
             messages_->message(failure, MessageKind::Error, Buttons::OK);
             return false;
         }
@@ -249,7 +252,8 @@ void FileController::openRecent(int slot)
     openChosenFile(name);
 }
 
-bool FileController::saveDocumentAs(DocumentEdit* edit, const QString& fileName, bool makeBackup, bool updateState)
+bool FileController::saveDocumentAs(DocumentEdit* edit, const QString& fileName, bool makeBackup,
+                                    bool updateState)
 {
     if (fileName.isEmpty() || !edit)
         return false;
@@ -368,7 +372,8 @@ void FileController::registerCommands()
             return;
         try {
             BusyCursor busy;
-            const LoadedDocument loaded = loadDocumentFile(name, LoadOptions{legacyCodePage(settings_.codePage)});
+            const LoadedDocument loaded =
+                loadDocumentFile(name, LoadOptions{legacyCodePage(settings_.codePage)});
             activeText().replaceSelection(blockInsertText(loaded.text));
         } catch (const Error& e) {
             messages_->message(e.message(), MessageKind::Error, Buttons::OK);
@@ -421,14 +426,16 @@ void FileController::autosaveTick()
     const SaveOptions options{settings_.createBackup, settings_.bakExt, settings_.crlf};
     const int count = documents_->isMultiDoc() ? documents_->tabs()->tabCount() : 1;
     for (int i = 0; i < count; ++i) {
-        DocumentEdit* edit = documents_->isMultiDoc() ? documents_->tabs()->editAt(i) : documents_->singleEdit();
+        DocumentEdit* edit =
+            documents_->isMultiDoc() ? documents_->tabs()->editAt(i) : documents_->singleEdit();
         DocumentInfo* record = documents_->recordOf(edit);
         if (!edit || !record || !record->modified)
             continue;
         setStatusText(FileTexts::kStatusAutosaving.toString());
         const QString text = edit->textEdit().text();
         const AutosaveOutcome outcome = autosaveDocument(
-            *autosave_, {static_cast<int>(record->id), record->fileName, text, record->encoding}, options, *messages_);
+            *autosave_, {static_cast<int>(record->id), record->fileName, text, record->encoding}, options,
+            *messages_);
         if (outcome.saved) {
             record->modified = false;
             edit->textEdit().setModified(false);
@@ -450,8 +457,9 @@ void FileController::offerRecovery()
     }
     for (const AutosaveStore::Recoverable& copy : autosave_->recoverable()) {
         const QString question =
-            QStringLiteral("An autosaved document was found from a session that did not end normally:\r\n%1\r\n"
-                           "(%2, %3 bytes)\r\nRestore it? (No deletes it.)")
+            QStringLiteral(
+                "An autosaved document was found from a session that did not end normally:\r\n%1\r\n"
+                "(%2, %3 bytes)\r\nRestore it? (No deletes it.)")
                 .arg(copy.path, copy.modified.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
                 .arg(copy.size);
         const int answer = messages_->message(question, MessageKind::Confirmation, Buttons::YesNoCancel);

@@ -37,6 +37,31 @@ public:
     int pieces = 0;
 };
 
+// Refuses to take any text: the load must stop before it would begin.
+class RefusingReceiver : public TextReceiver {
+public:
+    void begin(qint64) override { ADD_FAILURE() << "a file over the limit began to load"; }
+    void append(QByteArrayView, qint64, qint64) override {}
+};
+
+TEST(DocumentFileStream, fileOfOneGibibyte_isRefusedBeforeReading)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"huge.txt"_qs);
+    QFile f(file);
+    // Sparse: no disk space and nothing read.
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(qint64(1) << 30));
+    f.close();
+    RefusingReceiver receiver;
+    try {
+        streamDocumentFile(file, receiver);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().contains(u"too large to open (1073741824 bytes"_qs))
+            << e.message().toStdString();
+    }
+}
+
 std::string hex(const QByteArray& b)
 {
     return b.toHex(' ').toStdString();

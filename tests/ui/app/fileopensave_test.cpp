@@ -104,8 +104,17 @@ TEST_F(FileOpenSaveTest, failedOpen_saysWhy_andKeepsTheDocument)
     EXPECT_EQ(sink.texts[0], u"Error reading file\r\n"_qs + missing + u"\r\nNo such file or directory"_qs);
     EXPECT_EQ(w->activeText().text(), u"kept"_qs);
     EXPECT_TRUE(w->activeRecord().fileName.isEmpty());
-    EXPECT_EQ(status(*w), QString());
+    EXPECT_EQ(status(*w), u"Error reading file"_qs);
     EXPECT_FALSE(LongOperation::running());
+
+    // A file the program cannot hold is refused before anything is read.
+    const QString huge = path("huge.txt");
+    QFile f(huge);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(qint64(1) << 30));
+    f.close();
+    EXPECT_FALSE(w->files().openFileInto(huge));
+    EXPECT_EQ(status(*w), u"Error reading file (1073741824 bytes)"_qs);
+    EXPECT_EQ(w->activeText().text(), u"kept"_qs);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
