@@ -4,12 +4,13 @@
 #include "core/app/settingvalues.h"
 #include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
+#include "support/windowteststore.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/app/documenttabs.h"
-#include "ui/shell/sdiappform.h"
 #include "ui/platform/singleinstance.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,7 +45,7 @@ protected:
         return e->SendScintilla(message, QsciScintillaBase::STYLE_DEFAULT);
     }
 
-    MemorySettingsStore store;
+    test::WindowTestStore store;
     test::ScriptedSink sink;
 };
 
