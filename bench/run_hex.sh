@@ -47,7 +47,7 @@ print(f"{'measure':<46}{'time':>12}{'target':>10}  ok")
 for name, what, target in rows:
     b = runs[name]
     t = b["real_time"] * scale[b["time_unit"]]
-    shown = f"{t * 1e3:.3f} ms" if t < 1 else f"{t:.2f} s"
+    shown = f"{t * 1e6:.2f} us" if t < 1e-3 else f"{t * 1e3:.1f} ms" if t < 1 else f"{t:.2f} s"
     goal = "" if target is None else (f"{target * 1e3:g} ms" if target < 1 else f"{target:g} s")
     ok = "" if target is None else ("yes" if t <= target else "NO")
     print(f"{what:<46}{shown:>12}{goal:>10}  {ok}")

@@ -1,9 +1,11 @@
 // Drives the hex editor model with a random sequence of edits, moves, mode
 // changes and undos, and compares its bytes after every step with a plain
-// array that applies the same admitted edits. Any difference, crash or
+// array that applies the same admitted edits; keys, typed characters and
+// clicks go through the input logic too. Any difference, crash or
 // out-of-range read is a fault.
 #include "core/app/error.h"
 #include "core/hexedit/hexeditor.h"
+#include "core/hexedit/hexinput.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -68,6 +70,15 @@ public:
         undo_.clear();
         floor_ = count_;
     }
+    // After input that may have made several edits: the editor's bytes are
+    // the reference now, and what came before is no longer undoable.
+    void resync(HexEditor& editor)
+    {
+        editor.setModified(false);
+        undo_.clear();
+        floor_ = count_ = editor.journal().count();
+        bytes = editor.getAsText();
+    }
     void reset()
     {
         undo_.clear();
@@ -103,6 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     HexEditor editor;
     editor.newBuffer(QStringLiteral("Untitled"));
     editor.setAllowInsertMode(true);
+    HexInput input(editor);
     Reference ref;
     int steps = 0;
     while (in.more() && ++steps < 400) {
@@ -111,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const qint64 caret = editor.caretPosition();
         const HexSelection sel = editor.selection();
         try {
-            switch (in.byte() % 18) {
+            switch (in.byte() % 20) {
             case 0: {
                 const qint64 pos = in.number() % (dataSize + 1);
                 const quint8 value = in.byte();
@@ -214,6 +226,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     editor.setMarker(int(in.byte() % 12) - 1, in.number());
                 }
                 break;
+            case 18: {
+                // A key of the editor's table, with any modifiers and digit.
+                static constexpr int kKeys[] = {
+                    Qt::Key_Insert,   Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,    Qt::Key_Right,
+                    Qt::Key_Up,       Qt::Key_Down,      Qt::Key_Home,   Qt::Key_End,     Qt::Key_PageUp,
+                    Qt::Key_PageDown, Qt::Key_T,         Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Shift,
+                    Qt::Key_0,        Qt::Key_Alt,       Qt::Key_A};
+                const int key = kKeys[in.byte() % std::size(kKeys)];
+                const auto modifiers = Qt::KeyboardModifiers(int(in.byte() % 8) << 25);
+                const int digit = int(in.byte() % 12) - 2;
+                HexViewport viewport{in.number() % (editor.rowCount() + 1), 1 + in.byte() % 40};
+                input.keyPress(key, modifiers, digit, viewport);
+                input.keyRelease(in.byte() % 2 ? Qt::Key_Alt : key);
+                ref.resync(editor);
+                break;
+            }
+            case 19: {
+                static constexpr char16_t kTyped[] = u"0123456789abcdefABCDEFgz \tą€ж\0";
+                const int what = in.byte();
+                if (what % 3 == 0)
+                    input.mousePress(int(in.number() % (editor.columnCount() + 2)) - 1,
+                                     in.number() % (editor.rowCount() + 2) - 1, in.byte() % 2);
+                else if (what % 3 == 1)
+                    input.mouseDrag(int(in.number() % (editor.columnCount() + 2)) - 1,
+                                    in.number() % (editor.rowCount() + 2) - 1);
+                else
+                    input.typeCharacter(QChar(kTyped[in.byte() % (std::size(kTyped) - 1)]));
+                ref.resync(editor);
+                break;
+            }
             }
         } catch (const Error&) {
             // Property checks refuse bad values with a message; the state stays as it was.

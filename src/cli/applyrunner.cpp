@@ -1,6 +1,7 @@
 #include "cli/applyrunner.h"
 
 #include "cli/applycommand.h"
+#include "cli/standardoutput.h"
 #include "core/app/codepage.h"
 #include "core/app/documentfile.h"
 #include "core/app/error.h"
@@ -10,26 +11,24 @@
 #include "core/commands/commandtable.h"
 #include "platform/systemenvironment.h"
 
-#include <QFile>
-
 #include <cstdio>
+#include <new>
 #include <optional>
 
 namespace varnik::cli {
 
 namespace {
 
-void writeStd(FILE* f, const QByteArray& bytes)
+void writeStdout(const QByteArray& bytes)
 {
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), f);
-    std::fflush(f);
+    writeOutput(stdout, bytes);
+    flushOutput(stdout);
 }
 
 // Messages keep their CR LF line breaks in dialogs; a terminal wants LF.
 void err(const QString& s)
 {
-    QString text = s;
-    writeStd(stderr, text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
+    writeMessage(s);
 }
 
 // Messages go to standard error as "Kind: text"; questions take their first
@@ -113,27 +112,22 @@ void writeWithInsertion(const PlainTextBuffer& document, DocumentEncoding encodi
             return;
         encoding = DocumentEncoding::utf8();
     }
-    StreamedDocumentWriter writer(stdout, encoding, lineEndFromSetting(settings.crlf));
+    StreamedDocumentWriter writer(stdout, encoding, lineEndFromSetting(settings.crlf), options.report);
     writer.write(before);
     QString piece;
     for (bool more = true; more;) {
         piece.resize(0);
         more = insertion.next(piece);
-        writer.write(piece);
+        if (insertion.outputLineEnds)
+            writer.writeWithOutputLineEnds(piece);
+        else
+            writer.write(piece);
     }
     const qsizetype caret = writer.positions();
     writer.write(after);
     writer.finish();
     if (options.report)
         err(QStringLiteral("selection %1 0\n").arg(caret));
-}
-
-QByteArray readAllStandardInput()
-{
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
-        return {};
-    return in.readAll();
 }
 
 // The document as Save writes it. Text its code page cannot hold becomes UTF-8
@@ -214,7 +208,7 @@ int runApply(const QStringList& args)
         return 2;
     }
     if (options.help) {
-        writeStd(stdout, applyHelpText().toUtf8());
+        writeStdout(applyHelpText().toUtf8());
         return 0;
     }
     const CommandItem* command = CommandTable::standard().find(options.command);
@@ -241,8 +235,7 @@ int runApply(const QStringList& args)
     LoadedDocument loaded;
     try {
         const LoadOptions load{legacyCodePage(settings.codePage)};
-        loaded = options.file.isEmpty() ? decodeFileContents(readAllStandardInput(), load)
-                                        : loadDocumentFile(options.file, load);
+        loaded = options.file.isEmpty() ? loadStandardInput(load) : loadDocumentFile(options.file, load);
     } catch (const Error& e) {
         err(QStringLiteral("Error: ") + e.message() + u'\n');
         return 1;
@@ -270,6 +263,8 @@ int runApply(const QStringList& args)
         return 2;
     } catch (const Error& e) {
         messages.errorBox(e.message());
+    } catch (const std::bad_alloc&) {
+        throw;
     } catch (const std::exception& e) {
         messages.errorBox(QString::fromLocal8Bit(e.what()));
     }
@@ -285,7 +280,7 @@ int runApply(const QStringList& args)
 
     const QString out = context.newDocument ? *context.newDocument : document.rawText();
     if (const auto bytes = encodeOutput(out, encoding, lineEndFromSetting(settings.crlf), options, messages))
-        writeStd(stdout, *bytes);
+        writeStdout(*bytes);
     if (options.report)
         err(QStringLiteral("selection %1 %2\n")
                 .arg(document.selectionStart())

@@ -140,24 +140,27 @@ void applyListGenerator(ApplyContext& ctx)
     QString characters = o.pattern + QStringLiteral("0123456789ABCDEF-\r\n");
     if (o.ascii)
         characters += QString(reinterpret_cast<const QChar*>(o.charset.data()), 256);
-    auto generator = std::make_shared<ListGenerator>(o);
+    // Entries take the output's line end at once unless the pattern brings line breaks of its own.
+    const bool outputLineEnds = !o.pattern.contains(u'\r') && !o.pattern.contains(u'\n');
+    const QString lineBreak = outputLineEnds ? lineEndText(lineEndFromSetting(ctx.settings.crlf)).toString()
+                                             : QStringLiteral("\r\n");
+    auto generator = std::make_shared<ListGenerator>(o, lineBreak);
     MessageSink* messages = &ctx.messages;
     bool produced = false;
-    ctx.streamedInsertion =
-        StreamedInsertion{characters, [generator, messages, produced](QString& piece) mutable {
-                              generator->generate(piece, 65536);
-                              produced = produced || !piece.isEmpty();
-                              if (!generator->done())
-                                  return true;
-                              // "Use" is only possible once the list has a line; it then ends with an empty
-                              // one.
-                              if (produced)
-                                  piece += QStringLiteral("\r\n");
-                              else
-                                  messages->message(QStringLiteral("This will generate nothing..."),
-                                                    MessageKind::Error, Buttons::OK);
-                              return false;
-                          }};
+    auto next = [generator, messages, produced, lineBreak](QString& piece) mutable {
+        generator->generate(piece, 65536);
+        produced = produced || !piece.isEmpty();
+        if (!generator->done())
+            return true;
+        // "Use" is only possible once the list has a line; it then ends with an empty one.
+        if (produced)
+            piece += lineBreak;
+        else
+            messages->message(QStringLiteral("This will generate nothing..."), MessageKind::Error,
+                              Buttons::OK);
+        return false;
+    };
+    ctx.streamedInsertion = StreamedInsertion{characters, std::move(next), outputLineEnds};
 }
 
 } // namespace varnik::cli

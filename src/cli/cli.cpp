@@ -1,9 +1,12 @@
 #include "cli/cli.h"
 
 #include "cli/applyrunner.h"
+#include "cli/standardoutput.h"
+#include "core/app/error.h"
 #include "core/commands/commandtable.h"
 
 #include <cstdio>
+#include <new>
 
 namespace varnik::cli {
 
@@ -17,21 +20,10 @@ const char* const kUsage = "Usage: varnik [FILE [-n]]\n"
 
 void out(const QString& s)
 {
-    const QByteArray b = s.toUtf8();
-    std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stdout);
+    writeOutput(stdout, s.toUtf8());
 }
 
-} // namespace
-
-bool wantsHeadless(const QStringList& args)
-{
-    if (args.size() < 2)
-        return false;
-    const QString& a = args[1];
-    return a == u"--version" || a == u"--help" || a == u"-h" || a == u"--list-commands" || a == u"--apply";
-}
-
-int run(const QStringList& args)
+int dispatch(const QStringList& args)
 {
     const QString& a = args.value(1);
     if (a == u"--version") {
@@ -46,6 +38,32 @@ int run(const QStringList& args)
     }
     out(QString::fromLatin1(kUsage));
     return 0;
+}
+
+} // namespace
+
+bool wantsHeadless(const QStringList& args)
+{
+    if (args.size() < 2)
+        return false;
+    const QString& a = args[1];
+    return a == u"--version" || a == u"--help" || a == u"-h" || a == u"--list-commands" || a == u"--apply";
+}
+
+int run(const QStringList& args)
+{
+    try {
+        const int status = dispatch(args);
+        // A failed write was said where it happened; the rest may still be buffered.
+        if (!std::ferror(stdout))
+            flushOutput(stdout);
+        return std::ferror(stdout) ? 1 : status;
+    } catch (const Error& e) {
+        writeMessage(QStringLiteral("Error: ") + errorBoxText(e.message()) + u'\n');
+    } catch (const std::bad_alloc&) {
+        writeMessage(QStringLiteral("Error: Out of memory\n"));
+    }
+    return 1;
 }
 
 } // namespace varnik::cli

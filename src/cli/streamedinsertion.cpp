@@ -1,24 +1,41 @@
 #include "cli/streamedinsertion.h"
 
+#include "cli/standardoutput.h"
 #include "core/app/textcodec.h"
 
 namespace varnik::cli {
 
-StreamedDocumentWriter::StreamedDocumentWriter(FILE* out, const DocumentEncoding& encoding, LineEnd lineEnd)
-    : out_(out), encoding_(encoding), lineEnd_(lineEnd)
+StreamedDocumentWriter::StreamedDocumentWriter(FILE* out, const DocumentEncoding& encoding, LineEnd lineEnd,
+                                               bool countPositions)
+    : out_(out), encoding_(encoding), lineEnd_(lineEnd), countPositions_(countPositions)
 {
+}
+
+void StreamedDocumentWriter::output(const QByteArray& bytes)
+{
+    // The mark goes before the first bytes only.
+    if (first_ && encoding_.hasBom())
+        encoding_ = DocumentEncoding::utf8(false);
+    first_ = false;
+    writeOutput(out_, bytes);
+}
+
+void StreamedDocumentWriter::count(QStringView text)
+{
+    if (!countPositions_)
+        return;
+    qsizetype pairs = 0;
+    for (qsizetype i = 1; i < text.size(); ++i)
+        pairs += text[i] == u'\n' && text[i - 1] == u'\r';
+    positions_ += text.size() - pairs;
 }
 
 void StreamedDocumentWriter::put(QStringView text)
 {
     if (text.isEmpty())
         return;
-    const QByteArray bytes = encodeDocument(text, encoding_, lineEnd_);
-    if (first_ && encoding_.hasBom())
-        encoding_ = DocumentEncoding::utf8(false);
-    first_ = false;
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out_);
-    positions_ += text.size() - text.count(QStringLiteral("\r\n"));
+    output(encodeDocument(text, encoding_, lineEnd_));
+    count(text);
 }
 
 void StreamedDocumentWriter::write(QStringView text)
@@ -41,6 +58,22 @@ void StreamedDocumentWriter::write(QStringView text)
     put(text);
 }
 
+void StreamedDocumentWriter::writeWithOutputLineEnds(QStringView text)
+{
+    // Only UTF-8 has a faster way than the general one; a held CR must meet its text.
+    if (heldCr_ || !encoding_.isUtf8()) {
+        write(text);
+        return;
+    }
+    if (text.isEmpty())
+        return;
+    QByteArray bytes = text.toUtf8();
+    if (first_ && encoding_.hasBom())
+        bytes.prepend("\xEF\xBB\xBF");
+    output(bytes);
+    count(text);
+}
+
 void StreamedDocumentWriter::finish()
 {
     if (heldCr_)
@@ -48,11 +81,9 @@ void StreamedDocumentWriter::finish()
     heldCr_ = false;
     if (first_ && encoding_.hasBom()) {
         // An empty document still gets its mark.
-        const QByteArray bom = encodeDocument(QStringView(), encoding_, lineEnd_);
-        std::fwrite(bom.constData(), 1, static_cast<size_t>(bom.size()), out_);
-        first_ = false;
+        output(encodeDocument(QStringView(), encoding_, lineEnd_));
     }
-    std::fflush(out_);
+    flushOutput(out_);
 }
 
 } // namespace varnik::cli

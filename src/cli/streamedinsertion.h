@@ -18,26 +18,34 @@ struct StreamedInsertion {
     QString characters;
     // Appends the next piece to `piece`; false once the last one is given.
     std::function<bool(QString& piece)> next;
+    // The pieces' line breaks are already the output's line end (and they
+    // hold no other CR or LF), so they need no conversion.
+    bool outputLineEnds = false;
 };
 
 // Writes a document's text to a file piece by piece exactly as encodeDocument
 // writes it whole: lines joined with the line end, the byte-order mark once.
 class StreamedDocumentWriter {
 public:
-    StreamedDocumentWriter(FILE* out, const DocumentEncoding& encoding, LineEnd lineEnd);
+    StreamedDocumentWriter(FILE* out, const DocumentEncoding& encoding, LineEnd lineEnd, bool countPositions);
 
     // Throws Error at a character the encoding cannot represent.
     void write(QStringView text);
+    // Text whose only line breaks are the output's line end.
+    void writeWithOutputLineEnds(QStringView text);
     void finish();
-    // Positions written so far, a line break counting one.
+    // Positions written so far, a line break counting one (when counted).
     qsizetype positions() const { return positions_; }
 
 private:
     void put(QStringView text);
+    void output(const QByteArray& bytes);
+    void count(QStringView text);
 
     FILE* out_;
     DocumentEncoding encoding_;
     LineEnd lineEnd_;
+    bool countPositions_;
     bool first_ = true;
     // A CR at the end of a piece may pair with an LF at the start of the next.
     bool heldCr_ = false;

@@ -30,18 +30,10 @@ EngineSettings SystemEnvironment::settings() const
     return s;
 }
 
-TextEncoding textEncodingOf(const DocumentEncoding& encoding)
+TextEncoding SystemEnvironment::documentEncoding() const
 {
-    if (encoding.isUtf8() || !encoding.codePage())
-        return TextEncoding::utf8();
-    try {
-        return TextEncoding::codePage(encoding.codePage()->name().toLatin1());
-    } catch (const std::exception&) {
-        return TextEncoding::codePage();
-    }
+    return TextEncoding::of(encoding_);
 }
-
-TextEncoding SystemEnvironment::documentEncoding() const { return textEncodingOf(encoding_); }
 
 QDateTime SystemEnvironment::currentDateTime() const { return QDateTime::currentDateTime(); }
 

@@ -35,7 +35,4 @@ private:
     QLocale locale_;
 };
 
-// The same encoding in the text operations' terms.
-TextEncoding textEncodingOf(const DocumentEncoding& encoding);
-
 } // namespace varnik

@@ -138,8 +138,39 @@ check "list in hex" "$(expect 'FF\r\n100\r\n\r\n')" \
 check "list streams: four billion entries begin at once" "$(expect 'x-2147483648\r\nx-2147483647\r\n')" \
     "$("$VARNIK" --apply Advancedlistgenerator1 --field pattern=x%1 --field first1=-2147483648 --field last1=2147483647 \
         < /dev/null 2>/dev/null | head -c 28 | od -An -c | tr -s ' ' | tr -d '\n')"
+check "list keeps the byte-order mark once" "$(expect '\xef\xbb\xbfa1\r\n\r\nb')" \
+    "$(printf '\xef\xbb\xbfab' | run Advancedlistgenerator1 --caret 1 --field pattern=%1 --field first1=1 --field last1=1)"
+check "list in a legacy document" "$(expect 'z\xbf1\r\n\r\n\xff')" \
+    "$(printf '\xff' | run Advancedlistgenerator1 --field pattern="$(printf 'z\xc5\xbc%%1')" --field first1=1 --field last1=1)"
 "$VARNIK" --apply Advancedlistgenerator1 --field step1=0 >/dev/null 2>&1 < /dev/null
 check "list step out of range is a usage error" "2" "$?"
+
+# A CodePage setting that names no code page is an error, never a silent other code page.
+"$VARNIK" --apply Selectall1 --set CodePage=no-such-page "$tmp/cp1250.txt" >/dev/null 2>"$tmp/err"
+check "unknown code page: exit status" "1" "$?"
+check "unknown code page: message" 'Error: The CodePage setting "no-such-page" names no single-byte code page' "$(cat "$tmp/err")"
+
+# Output that cannot be written, and memory that runs out, are errors, never success.
+for args in "Touppercase1" "Advancedlistgenerator1 --field pattern=x%1 --field first1=1 --field last1=3"; do
+    printf 'abc' | "$VARNIK" --apply $args > /dev/full 2>"$tmp/err"
+    check "full output, ${args%% *}: exit status" "1" "$?"
+    check "full output, ${args%% *}: message" "Error: Error writing to file" "$(head -1 "$tmp/err")"
+done
+"$VARNIK" --version > /dev/full 2>/dev/null
+check "full output, version: exit status" "1" "$?"
+"$VARNIK" --apply --help > /dev/full 2>/dev/null
+check "full output, help: exit status" "1" "$?"
+# Sanitizers reserve more address space than any small limit allows.
+if ! ldd "$VARNIK" | grep -q 'libasan'; then
+    check "small limit, small input" "ABC" "$(printf 'abc' | (ulimit -v 350000; "$VARNIK" --apply Touppercase1))"
+    yes aaaaaaa | head -c 200000000 | (ulimit -v 350000; "$VARNIK" --apply Touppercase1) >/dev/null 2>"$tmp/err"
+    check "out of memory: exit status" "1" "$?"
+    check "out of memory: message" "Error: Out of memory" "$(cat "$tmp/err")"
+fi
+# Standard input has the size limit of files.
+head -c 1073741825 /dev/zero | "$VARNIK" --apply Selectall1 >/dev/null 2>"$tmp/err"
+check "standard input over the limit: exit status" "1" "$?"
+check "standard input over the limit: message" "Error: Error reading file" "$(head -1 "$tmp/err")"
 
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]

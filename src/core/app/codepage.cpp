@@ -154,10 +154,12 @@ qsizetype CodePage::firstUnencodable(QStringView text) const
 
 std::shared_ptr<const CodePage> legacyCodePage(const QString& name)
 {
+    // A name the program cannot use is the user's to fix: quietly reading files in another code page
+    // would garble them.
     try {
         return CodePage::forName(name);
     } catch (const Error&) {
-        return CodePage::windows1250();
+        throw Error(QStringLiteral("The CodePage setting \"%1\" names no single-byte code page").arg(name));
     }
 }
 

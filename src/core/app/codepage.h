@@ -48,7 +48,7 @@ private:
     std::vector<std::array<short, 256>> pages_;
 };
 
-// The code page named by the CodePage setting; windows-1250 when the name is
+// The code page named by the CodePage setting. Throws Error when the name is
 // unknown or names no single-byte code page.
 std::shared_ptr<const CodePage> legacyCodePage(const QString& name);
 

@@ -1,8 +1,10 @@
 #include "core/app/documentfile.h"
 
 #include "core/app/error.h"
+#include "core/app/filereplacement.h"
 #include "core/app/hugepages.h"
 #include "core/app/rtfreader.h"
+#include "core/app/settings.h"
 #include "core/app/textcodec.h"
 #include "core/app/textedit.h"
 #include "core/app/textstreamdecoder.h"
@@ -108,22 +110,6 @@ QByteArray readWholeFile(QFile& file, const QString& name, qint64 limit)
         throw tooLarge(name, got, limit);
     bytes.truncate(got);
     return bytes;
-}
-
-// Follows a chain of symbolic links to the file they name, existing or not.
-QString resolveLinks(const QString& path)
-{
-    QString current = path;
-    for (int hops = 0; hops < 40; ++hops) {
-        const QFileInfo info(current);
-        if (!info.isSymLink())
-            return current;
-        const QString canonical = info.canonicalFilePath();
-        if (!canonical.isEmpty())
-            return canonical;
-        current = info.symLinkTarget(); // dangling: the file the link will create
-    }
-    return current;
 }
 
 // Copies the file over its backup name, replacing a read-only backup.
@@ -300,7 +286,7 @@ QString unencodableQuestion(const QString& name, const DocumentEncoding& encodin
 
 LoadedDocument decodeFileContents(QByteArrayView bytes, const LoadOptions& options)
 {
-    const auto page = options.codePage ? options.codePage : CodePage::windows1250();
+    const auto page = options.codePage ? options.codePage : legacyCodePage(defaultSettings().codePage);
     LoadedDocument doc;
     if (RtfReader::isRtf(bytes)) {
         doc.text = RtfReader::toPlainText(bytes, page);
@@ -348,7 +334,7 @@ DocumentFormat streamDocumentFile(const QString& name, TextReceiver& receiver, c
 
     // A legacy file: count its exact size first so that the receiver can
     // make room once, then decode it from the start.
-    const auto page = options.codePage ? options.codePage : CodePage::windows1250();
+    const auto page = options.codePage ? options.codePage : legacyCodePage(defaultSettings().codePage);
     TextStreamDecoder::LegacySize counter(*page);
     rewind(file, name);
     qint64 read = 0;
@@ -377,6 +363,19 @@ LoadedDocument loadDocumentFile(const QString& name, const LoadOptions& options)
     return decodeFileContents(bytes, options);
 }
 
+LoadedDocument loadStandardInput(const LoadOptions& options)
+{
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return decodeFileContents({}, options);
+    return decodeFileContents(readWholeFile(in, QStringLiteral("standard input"), options.maxBytes), options);
+}
+
+void replaceFileContents(const QString& path, const std::function<QByteArrayView()>& next)
+{
+    replaceFileAtomicallyOrInPlace(path, next);
+}
+
 void replaceFileContents(const QString& path, QByteArrayView bytes)
 {
     bool given = false;
@@ -386,37 +385,6 @@ void replaceFileContents(const QString& path, QByteArrayView bytes)
         given = true;
         return bytes;
     });
-}
-
-void replaceFileContents(const QString& path, const std::function<QByteArrayView()>& next)
-{
-    QSaveFile file(resolveLinks(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(file.errorString());
-    // A short write (a full disk, the file size limit) is not flagged as an
-    // error by the device and commit() would keep the truncated file: check
-    // the count and take the reason from the failed system call.
-    const auto failed = [&file](int error) {
-        return Error(file.error() != QFileDevice::NoError ? file.errorString()
-                     : error != 0                         ? systemErrorText(error)
-                                  : QStringLiteral("The file was not completely written"));
-    };
-    try {
-        for (QByteArrayView piece; !(piece = next()).isEmpty();) {
-            errno = 0;
-            if (file.write(piece.data(), piece.size()) != piece.size())
-                throw failed(errno);
-        }
-        errno = 0;
-        if (!file.flush())
-            throw failed(errno);
-    } catch (...) {
-        file.cancelWriting();
-        file.commit();
-        throw;
-    }
-    if (!file.commit())
-        throw Error(file.errorString());
 }
 
 SaveResult saveDocument(const QString& name, bool makeBackup, QStringView text,

@@ -16,7 +16,7 @@ namespace varnik {
 constexpr qint64 kDefaultMaxFileSize = qint64(1) << 30;
 
 struct LoadOptions {
-    // The legacy code page (setting CodePage) for files that are not UTF-8; null: windows-1250.
+    // The legacy code page (setting CodePage) for files that are not UTF-8; null: the setting's default.
     std::shared_ptr<const CodePage> codePage;
     qint64 maxBytes = kDefaultMaxFileSize;
 };
@@ -38,7 +38,10 @@ struct LoadedDocument : DocumentFormat {
 // (without opening them, so nothing blocks) and files over the size limit.
 // Throws Error("Error reading file\r\n" + name + "\r\n" + reason).
 LoadedDocument loadDocumentFile(const QString& name, const LoadOptions& options = {});
-// The same for bytes already read (standard input, a dropped buffer).
+// Standard input read as loadDocumentFile reads a file, with the same size limit;
+// a closed standard input is an empty document.
+LoadedDocument loadStandardInput(const LoadOptions& options = {});
+// The same for bytes already read (a dropped buffer).
 LoadedDocument decodeFileContents(QByteArrayView bytes, const LoadOptions& options = {});
 
 // Opens a regular file for reading (unbuffered) without ever blocking on a

@@ -1,6 +1,7 @@
 #include "core/app/rtfreader.h"
 
 #include "core/app/error.h"
+#include "core/app/hexdigit.h"
 #include "core/app/rtfcontrolwords.h"
 
 #include <QHash>
@@ -246,15 +247,8 @@ void Parser::hexEscape()
     int value = 0;
     int digits = 0;
     while (digits < 2 && i_ < n_) {
-        const unsigned char h = p_[i_];
-        int d;
-        if (h >= '0' && h <= '9')
-            d = h - '0';
-        else if (h >= 'a' && h <= 'f')
-            d = h - 'a' + 10;
-        else if (h >= 'A' && h <= 'F')
-            d = h - 'A' + 10;
-        else
+        const int d = hexDigitValue(p_[i_]);
+        if (d < 0)
             break;
         value = value * 16 + d;
         ++digits;

@@ -127,6 +127,12 @@ std::span<const SettingDescriptor> settingDescriptors()
     return kDescriptors;
 }
 
+const Settings& defaultSettings()
+{
+    static const Settings defaults;
+    return defaults;
+}
+
 Settings loadSettings(const SettingsStore& store)
 {
     const Settings defaults;

@@ -92,6 +92,8 @@ std::span<const SettingDescriptor> settingDescriptors();
 
 // Reads every setting; what is missing or malformed keeps its default.
 Settings loadSettings(const SettingsStore& store);
+// Every setting at its default: structs that need a few settings take their defaults from here.
+const Settings& defaultSettings();
 // Writes the settings in the save order (the recent files are written by
 // writeRecentFiles when the list changes). An empty BakExt becomes ".BAK" first.
 void saveSettings(SettingsStore& store, Settings& settings);

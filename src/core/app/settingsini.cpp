@@ -2,6 +2,7 @@
 
 #include "core/app/hexdigit.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace varnik {
@@ -136,9 +137,15 @@ std::optional<QString> parseQuoted(QByteArrayView raw)
 
 } // namespace
 
-bool parseSettingsIni(QByteArrayView data, QMap<QString, QString>& values)
+bool parseSettingsIni(QByteArrayView data, QMap<QString, QString>& values, QList<qsizetype>* skippedLines)
 {
     bool clean = true;
+    qsizetype lineNumber = 0;
+    const auto skip = [&] {
+        clean = false;
+        if (skippedLines)
+            skippedLines->append(lineNumber);
+    };
     bool skipping = false; // inside a section whose header could not be read
     QString prefix;        // the section's key prefix, empty in [General]
     qsizetype pos = 0;
@@ -148,6 +155,7 @@ bool parseSettingsIni(QByteArrayView data, QMap<QString, QString>& values)
             end = data.size();
         const QByteArrayView line = data.sliced(pos, end - pos).trimmed();
         pos = end + 1;
+        ++lineNumber;
         if (line.isEmpty() || line[0] == ';' || line[0] == '#')
             continue;
         if (line[0] == '[') {
@@ -156,18 +164,20 @@ bool parseSettingsIni(QByteArrayView data, QMap<QString, QString>& values)
                                            : QByteArrayView();
             skipping = raw.isEmpty();
             if (skipping) {
-                clean = false;
+                skip();
                 continue;
             }
             prefix = raw.compare("General", Qt::CaseInsensitive) == 0 ? QString() : unescapeName(raw) + u'/';
             continue;
         }
-        if (skipping)
+        if (skipping) {
+            skip();
             continue;
+        }
         const qsizetype eq = line.indexOf('=');
         const QByteArrayView rawKey = eq < 0 ? QByteArrayView() : line.first(eq).trimmed();
         if (rawKey.isEmpty()) {
-            clean = false;
+            skip();
             continue;
         }
         const QByteArrayView rawValue = line.sliced(eq + 1).trimmed();
@@ -175,7 +185,7 @@ bool parseSettingsIni(QByteArrayView data, QMap<QString, QString>& values)
                                                  ? parseQuoted(rawValue)
                                                  : std::optional<QString>(QString::fromUtf8(rawValue));
         if (!value) {
-            clean = false;
+            skip();
             continue;
         }
         // Empty levels are dropped, as QSettings drops them from its keys.
@@ -185,12 +195,30 @@ bool parseSettingsIni(QByteArrayView data, QMap<QString, QString>& values)
                 levels.append(unescapeName(level));
         }
         if (levels.isEmpty()) {
-            clean = false;
+            skip();
             continue;
         }
         values.insert(prefix + levels.join(u'/'), *value);
     }
     return clean;
+}
+
+QString skippedLinesText(const QString& fileName, const QList<qsizetype>& lines, const QString& copyName)
+{
+    constexpr qsizetype shown = 8;
+    QStringList numbers;
+    for (qsizetype i = 0; i < std::min(shown, lines.size()); ++i)
+        numbers.append(QString::number(lines[i]));
+    QString which = numbers.join(QStringLiteral(", "));
+    if (lines.size() > shown)
+        which += QStringLiteral(", ... (%1 in all)").arg(lines.size());
+    const bool one = lines.size() == 1;
+    const QString text = QStringLiteral("Settings: %1 %2 of %3 could not be read and %4 skipped")
+                             .arg(one ? QStringLiteral("line") : QStringLiteral("lines"), which, fileName,
+                                  one ? QStringLiteral("was") : QStringLiteral("were"));
+    return copyName.isEmpty()
+               ? text + QStringLiteral("; the file is left as it is and settings are not saved")
+               : text + QStringLiteral(" (the file is kept as %1)").arg(copyName);
 }
 
 QByteArray formatSettingsIni(const QMap<QString, QString>& values)

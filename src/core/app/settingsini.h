@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QMap>
 #include <QString>
 
@@ -24,8 +25,15 @@ namespace varnik {
 // Lines starting with ";" or "#" are comments.
 
 // Fills the map with every entry that can be read. False when some line could not be
-// read (it is skipped) - the file was damaged or written by hand.
-bool parseSettingsIni(QByteArrayView data, QMap<QString, QString>& values);
+// read (it is skipped) - the file was damaged or written by hand. The numbers (from 1)
+// of the skipped lines go to skippedLines when given; the lines of a section whose
+// header cannot be read are skipped with it.
+bool parseSettingsIni(QByteArrayView data, QMap<QString, QString>& values,
+                      QList<qsizetype>* skippedLines = nullptr);
+
+// The status-bar line for a settings file with lines that could not be read; copyName
+// is the copy kept of it, empty when none could be made (the file is then not saved).
+QString skippedLinesText(const QString& fileName, const QList<qsizetype>& lines, const QString& copyName);
 
 QByteArray formatSettingsIni(const QMap<QString, QString>& values);
 

@@ -58,6 +58,10 @@ public:
     virtual QStringList valueNames(const SettingsKey& key) const = 0;
     // Makes the writes so far durable. Called once after a batch of writes.
     virtual void flush() {}
+    // A line for the status bar when the store could not be read whole; empty otherwise.
+    virtual QString readProblem() const { return {}; }
+    // A message when the last flush() could not save the writes; empty otherwise.
+    virtual QString saveProblem() const { return {}; }
 };
 
 // The keys the program uses.

@@ -30,10 +30,17 @@ QString countText(Count n)
 
 } // namespace
 
+std::array<char16_t, 256> codePageCharset(const CodePage& page)
+{
+    std::array<char16_t, 256> set{};
+    for (size_t c = 0; c < set.size(); ++c)
+        set[c] = page.toUnicode(static_cast<unsigned char>(c)).unicode();
+    return set;
+}
+
 void ListGenOptions::useCodePage(const CodePage& page)
 {
-    for (int c = 0; c < 256; ++c)
-        charset[static_cast<size_t>(c)] = page.toUnicode(static_cast<unsigned char>(c)).unicode();
+    charset = codePageCharset(page);
     hasCharset = true;
 }
 
@@ -70,16 +77,21 @@ QString replaceEach(const QString& text, const QString& what, const QString& wit
     return out;
 }
 
-ListGenerator::ListGenerator(const ListGenOptions& options)
+ListGenerator::ListGenerator(const ListGenOptions& options, const QString& lineBreak)
     : o_(options), c1_(QString(options.marker) + u'1'), c2_(QString(options.marker) + u'2'),
-      i_(options.first1), j_(options.first2)
+      i_(options.first1), j_(options.first2), lineBreak_(lineBreak)
 {
     if (!o_.hasCharset) {
         for (size_t c = 0; c < o_.charset.size(); ++c)
             o_.charset[c] = static_cast<char16_t>(c);
     }
-    for (const QString& piece : o_.pattern.split(c1_))
-        pieces_.append(piece.split(c2_));
+    const QStringList split = o_.pattern.split(c1_);
+    for (qsizetype k = 0; k < split.size(); ++k) {
+        pieces_.append(split[k].split(c2_));
+        if (k + 1 < split.size() && split[k].endsWith(o_.marker))
+            markerBeforeFirst_ = true;
+    }
+    hasSecond_ = o_.pattern.contains(c2_);
     count1_ = rangeCount(o_.first1, o_.last1, o_.step1);
     count2_ = rangeCount(o_.first2, o_.last2, o_.step2);
     done_ = count1_ == 0 || count2_ == 0;
@@ -142,12 +154,17 @@ QString ListGenerator::entryBySearch(const QString& t1, const QString& t2) const
     return replaceEach(replaceEach(o_.pattern, c1_, t1), c2_, t2);
 }
 
+// The precompiled pieces give the searched result unless the first text can
+// take part in a second placeholder: empty (its neighbours meet), holding the
+// marker, or starting with "2" right after a marker.
+bool ListGenerator::precompiledFits(const QString& t1) const
+{
+    return !t1.isEmpty() && !t1.contains(o_.marker) && !(markerBeforeFirst_ && t1.front() == u'2');
+}
+
 void ListGenerator::appendEntry(QString& out, const QString& t1, const QString& t2) const
 {
-    // The precompiled pieces give the searched result unless the first text
-    // can take part in a second placeholder: empty (its neighbours meet) or
-    // holding the marker or a "2".
-    if (t1.isEmpty() || t1.contains(o_.marker) || t1.contains(u'2')) {
+    if (!t1Fits_) {
         out += entryBySearch(t1, t2);
         return;
     }
@@ -182,14 +199,17 @@ bool ListGenerator::generate(QString& out, qint64 maxEntries)
     QString t2;
     for (qint64 n = 0; n < maxEntries && !done_; ++n) {
         if (index2_ == 0 || n == 0) {
-            t1_.clear();
+            t1_.resize(0);
             appendNumber(t1_, i_, o_.width1);
+            t1Fits_ = precompiledFits(t1_);
         }
         t2.resize(0);
-        appendNumber(t2, j_, o_.width2);
+        // Only a second placeholder needs the second text.
+        if (hasSecond_ || !t1Fits_)
+            appendNumber(t2, j_, o_.width2);
         appendEntry(out, t1_, t2);
         if (!o_.wrap)
-            out += QStringLiteral("\r\n");
+            out += lineBreak_;
         advance();
     }
     return !done_;

@@ -28,6 +28,9 @@ struct ListGenOptions {
     void useCodePage(const CodePage& page);
 };
 
+// The character of each code 0-255 in a code page, for "ASCII".
+std::array<char16_t, 256> codePageCharset(const CodePage& page);
+
 // The estimate the window announces: the product of the two range lengths
 // divided by the steps, truncating. Zero when either range is empty or a
 // step is not positive.
@@ -40,10 +43,11 @@ QString countLabel(const ListGenOptions& options);
 // far larger than memory.
 class ListGenerator {
 public:
-    explicit ListGenerator(const ListGenOptions& options);
+    // `lineBreak` follows each entry unless Wrap is on.
+    explicit ListGenerator(const ListGenOptions& options, const QString& lineBreak = QStringLiteral("\r\n"));
 
-    // Appends up to `maxEntries` entries to `out`, each followed by CR LF
-    // unless Wrap is on. Returns false once every entry has been produced.
+    // Appends up to `maxEntries` entries to `out`. Returns false once every
+    // entry has been produced.
     bool generate(QString& out, qint64 maxEntries);
     bool done() const { return done_; }
     // The share of the entries produced so far, 0 to 1.
@@ -59,6 +63,7 @@ public:
     QString entryBySearch(const QString& t1, const QString& t2) const;
 
 private:
+    bool precompiledFits(const QString& t1) const;
     void appendEntry(QString& out, const QString& t1, const QString& t2) const;
     void appendNumber(QString& out, qint64 value, int width) const;
     bool advance();
@@ -67,10 +72,14 @@ private:
     QString c1_, c2_;
     // The pattern split at each marker+"1"; each piece split again at marker+"2".
     QList<QStringList> pieces_;
+    bool markerBeforeFirst_ = false; // a piece before a first placeholder ends with the marker
     qint64 i_, j_;
     quint64 count1_ = 0, count2_ = 0, index1_ = 0, index2_ = 0;
     bool done_ = false;
+    bool hasSecond_ = false; // the pattern holds marker+"2"
+    QString lineBreak_;
     QString t1_;
+    bool t1Fits_ = true;
 };
 
 // Every `what` in `text` replaced by `with`, searching on after each inserted

@@ -27,7 +27,7 @@ bool ByteSource::refill()
     return n > 0;
 }
 
-qsizetype ByteSource::read(char* dst, qsizetype n)
+qsizetype ByteSource::readAcrossBlocks(char* dst, qsizetype n)
 {
     qsizetype got = 0;
     while (got < n) {

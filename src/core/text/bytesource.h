@@ -16,11 +16,23 @@ public:
 
     // Up to `n` bytes into `dst`; fewer only at the end. Throws Error with the
     // device's error text when reading fails.
-    qsizetype read(char* dst, qsizetype n);
+    qsizetype read(char* dst, qsizetype n)
+    {
+        // The few bytes a converter takes are nearly always in the block.
+        if (blockEnd_ - blockPos_ < n)
+            return readAcrossBlocks(dst, n);
+        const char* src = block_.constData() + blockPos_;
+        for (qsizetype i = 0; i < n; ++i)
+            dst[i] = src[i];
+        blockPos_ += n;
+        pos_ += n;
+        return n;
+    }
     // Bytes read so far.
     qint64 pos() const { return pos_; }
 
 private:
+    qsizetype readAcrossBlocks(char* dst, qsizetype n);
     bool refill();
 
     QIODevice& device_;

@@ -3,6 +3,7 @@
 #include "core/app/codepage.h"
 #include "core/app/documentfile.h"
 #include "core/app/error.h"
+#include "core/app/hexdigit.h"
 
 #include <QFile>
 
@@ -45,20 +46,11 @@ public:
     }
 
 private:
-    static int hexDigit(char c)
-    {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    }
     // Two hex digits; a pair with anything else reads as 0.
     static unsigned char hexPair(char high, char low)
     {
-        const int h = hexDigit(high), l = hexDigit(low);
+        const int h = hexDigitValue(static_cast<unsigned char>(high));
+        const int l = hexDigitValue(static_cast<unsigned char>(low));
         return h < 0 || l < 0 ? 0 : static_cast<unsigned char>(h * 16 + l);
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/settings.h"
 #include "core/text/datetimeformat.h"
 #include "core/text/textencoding.h"
 
@@ -13,9 +14,9 @@ namespace varnik {
 
 // The settings the text commands read.
 struct EngineSettings {
-    int tabSpaces = 5;                        // TabSpaces
-    bool selectStay = true;                   // SelectStay
-    QString dateFormat = QStringLiteral("c"); // DateFormat
+    int tabSpaces = defaultSettings().tabSpaces;
+    bool selectStay = defaultSettings().selectStay;
+    QString dateFormat = defaultSettings().dateFormat;
     QChar decimalSeparator = u'.';
     DateTimeLocale locale;
 };

@@ -122,7 +122,7 @@ ImportResult convertDevice(QIODevice& device, qint64 size, ImportKind kind, cons
         // The join goes before every chunk but the first.
         if (list && !first)
             std::copy(join.begin(), join.end(), at);
-        else
+        else if (chunk != at)
             std::copy(chunk, chunk + n, at);
         len += (list && !first ? join.size() : 0) + n;
         first = false;

@@ -9,7 +9,7 @@ namespace varnik {
 
 namespace {
 
-constexpr char kHex[] = "0123456789ABCDEF";
+constexpr char16_t kHex[] = u"0123456789ABCDEF";
 // Where the character column starts on every line, the last short one too.
 constexpr int kCharColumn = 62;
 
@@ -19,20 +19,21 @@ qsizetype HexConversion::convertChunk(ByteSource& in, QChar* buffer, qsizetype s
 {
     if (size < kMinimumBuffer)
         return 0;
-    char line[128];
+    // Built in place: at most 19 + 64 + 16 characters, CR LF included, fit
+    // the minimum buffer for any offset below 2^32.
+    char16_t line[128];
     int len = 0;
     if (offsetColumn_) {
         // ";%.5X  ": at least five digits.
-        const qint64 offset = in.pos();
-        char digits[16];
+        char16_t digits[16];
         int n = 0;
-        for (qint64 v = offset; v != 0 || n < 5; v >>= 4)
+        for (quint64 v = quint64(in.pos()); v != 0 || n < 5; v >>= 4)
             digits[n++] = kHex[v & 0xF];
-        line[len++] = ';';
+        line[len++] = u';';
         while (n > 0)
             line[len++] = digits[--n];
-        line[len++] = ' ';
-        line[len++] = ' ';
+        line[len++] = u' ';
+        line[len++] = u' ';
     }
     unsigned char bytes[16];
     const qsizetype count = in.read(reinterpret_cast<char*>(bytes), 16);
@@ -41,29 +42,26 @@ qsizetype HexConversion::convertChunk(ByteSource& in, QChar* buffer, qsizetype s
     for (qsizetype i = 0; i < count; ++i) {
         line[len++] = kHex[bytes[i] >> 4];
         line[len++] = kHex[bytes[i] & 0xF];
-        line[len++] = ' ';
+        line[len++] = u' ';
         if ((i + 1) % 4 == 0)
-            line[len++] = ' ';
+            line[len++] = u' ';
     }
     if (charColumn_) {
-        if (len < kCharColumn) {
-            std::memset(line + len, ' ', static_cast<size_t>(kCharColumn - len));
-            len = kCharColumn;
-        }
+        while (len < kCharColumn)
+            line[len++] = u' ';
         for (qsizetype i = 0; i < count; ++i)
-            line[len++] = bytes[i] >= 32 && bytes[i] <= 126 ? static_cast<char>(bytes[i]) : '.';
+            line[len++] = bytes[i] >= 32 && bytes[i] <= 126 ? char16_t(bytes[i]) : u'.';
     }
     // Spaces and control characters go from both ends.
     int begin = 0;
-    while (begin < len && static_cast<unsigned char>(line[begin]) <= ' ')
+    while (begin < len && line[begin] <= u' ')
         ++begin;
-    while (len > begin && static_cast<unsigned char>(line[len - 1]) <= ' ')
+    while (len > begin && line[len - 1] <= u' ')
         --len;
-    line[len++] = '\r';
-    line[len++] = '\n';
+    line[len++] = u'\r';
+    line[len++] = u'\n';
     const qsizetype written = std::min<qsizetype>(len - begin, size);
-    for (qsizetype i = 0; i < written; ++i)
-        buffer[i] = QChar(static_cast<char16_t>(static_cast<unsigned char>(line[begin + i])));
+    std::copy(line + begin, line + begin + written, reinterpret_cast<char16_t*>(buffer));
     return written;
 }
 

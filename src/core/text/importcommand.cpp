@@ -1,5 +1,7 @@
 #include "core/text/importcommand.h"
 
+#include "core/text/applytoselection.h"
+
 namespace varnik {
 
 namespace {
@@ -55,15 +57,16 @@ const ImportCommand* findImportCommand(QStringView id)
 void importFileAtCaret(TextEdit& edit, EngineEnvironment& environment, MessageSink& messages, ImportKind kind,
                        const QString& path)
 {
-    edit.setSelection(edit.selectionStart(), 0);
+    edit.setCaret(edit.selectionStart());
     ImportResult result;
     {
         OpeningFile opening(environment);
-        result = importFile(path, kind, u"\n");
-        edit.replaceSelection(result.text);
+        applyToSelection(edit, environment, {EmptySelection::AtCaret, Collapse::UnlessSelectStay},
+                         [&](const QString&) {
+                             result = importFile(path, kind, u"\n");
+                             return result.text;
+                         });
     }
-    if (!environment.settings().selectStay)
-        edit.setSelection(edit.selectionStart(), 0);
     if (!result.warning.isEmpty())
         messages.message(result.warning, MessageKind::Warning, Buttons::OK);
 }

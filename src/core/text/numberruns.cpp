@@ -1,5 +1,6 @@
 #include "core/text/numberruns.h"
 
+#include "core/app/hexdigit.h"
 #include "core/text/integertext.h"
 
 namespace varnik {
@@ -20,14 +21,7 @@ qint32 hexValue(QStringView run)
 {
     quint32 sum = 0, weight = 1;
     for (qsizetype i = run.size() - 1; i >= 0; --i) {
-        const char16_t c = run[i].unicode();
-        int d = -1;
-        if (c >= u'0' && c <= u'9')
-            d = c - u'0';
-        else if (c >= u'A' && c <= u'F')
-            d = c - u'A' + 10;
-        else if (c >= u'a' && c <= u'f')
-            d = c - u'a' + 10;
+        const int d = hexDigitValue(run[i].unicode());
         if (d < 0) {
             sum = 0;
             weight = 0;

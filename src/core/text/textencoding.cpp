@@ -17,6 +17,14 @@ TextEncoding TextEncoding::codePage(const QByteArray& name)
     return e;
 }
 
+TextEncoding TextEncoding::of(const DocumentEncoding& encoding)
+{
+    TextEncoding e;
+    if (!encoding.isUtf8())
+        e.table_ = encoding.codePage();
+    return e;
+}
+
 QByteArray TextEncoding::name() const { return table_ ? table_->name().toLatin1() : QByteArrayLiteral("UTF-8"); }
 
 QChar TextEncoding::charForByte(uchar byte) const

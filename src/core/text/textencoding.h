@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/app/documentencoding.h"
+#include "core/app/settings.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -20,9 +23,11 @@ public:
     // UTF-8.
     TextEncoding() = default;
     static TextEncoding utf8() { return {}; }
-    // A single-byte code page by the name the converter knows it by. Throws
-    // Error when the name is unknown.
-    static TextEncoding codePage(const QByteArray& name = QByteArrayLiteral("windows-1250"));
+    // A single-byte code page by the name the converter knows it by (by default the CodePage
+    // setting's default). Throws Error when the name is unknown.
+    static TextEncoding codePage(const QByteArray& name = defaultSettings().codePage.toLatin1());
+    // The byte view of a document's encoding: its code page, or UTF-8.
+    static TextEncoding of(const DocumentEncoding& encoding);
 
     bool isUtf8() const { return !table_; }
     QByteArray name() const;

@@ -39,6 +39,8 @@ public:
     virtual void setTitle(const QString& fileName) = 0;
     // Puts a panel (the grep results) under the documents.
     virtual void setBottomPanel(QWidget* panel) = 0;
+    // Brings the enabled state of the commands up to date at once.
+    virtual void refreshCommands() = 0;
 
     DocumentEdit* activeEdit();
     TextEdit& activeText();

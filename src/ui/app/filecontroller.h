@@ -56,6 +56,8 @@ public:
     void storeDocumentFileInfo(const DocumentInfo& record);
     // The program ends normally: its autosaved copies are not needed.
     void discardAutosaves();
+    // Where the file dialogs open: the default directory or the last one used.
+    QString dialogDirectory() const;
 
 private:
     void registerCommands();
@@ -67,7 +69,6 @@ private:
     void restoreDocumentFileInfo(DocumentInfo& record);
     void autosaveTick();
     void offerRecovery();
-    QString dialogDirectory() const;
     QString saveAsDialog(const QString& start);
     QString chooseFileToOpen(const QString& title);
     QString decodeStandardInput(const QByteArray& bytes) const;

@@ -20,6 +20,16 @@ QString askOpenFileName(QWidget* parent, const QString& title, const QString& di
     return QFileDialog::getOpenFileName(parent, title, directory, filterString());
 }
 
+QString askImportFileName(QWidget* parent, const QString& title, const QString& directory)
+{
+    QFileDialog dialog(parent, title, directory);
+    const QStringList filters = FileTexts::nameFilters();
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(filters.size() - 1));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 QString askSaveFileName(QWidget* parent, const QString& title, const QString& directory,
                         bool confirmOverwrite)
 {

@@ -4,6 +4,7 @@
 #include "ui/app/busycursor.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
 namespace varnik {
@@ -43,6 +45,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption)
 
 // Entries per step between progress reports.
 constexpr qint64 kEntriesPerStep = 20000;
+constexpr int kProgressSteps = 1000;
 
 } // namespace
 
@@ -65,6 +68,7 @@ FormListGen::FormListGen(MessageSink& messages, const QString& pattern,
     marker_ = new QLineEdit(QStringLiteral("%"), this);
     marker_->setObjectName(QStringLiteral("EditChar"));
     marker_->setMaxLength(1);
+    marker_->setMaximumWidth(marker_->fontMetrics().horizontalAdvance(QStringLiteral("WWW")));
     hex_ = checkBox(this, "CBhex", QStringLiteral("Hex"));
     ascii_ = checkBox(this, "CBascii", QStringLiteral("ASCII"));
     wrap_ = checkBox(this, "CBWrap", QStringLiteral("Wrap"));
@@ -167,10 +171,15 @@ void FormListGen::generate()
     use_->setEnabled(false);
     cancelled_ = false;
     ListGenerator generator(options());
-    QProgressDialog progress(QStringLiteral("Generating the list..."), QStringLiteral("Cancel"), 0, 1000,
-                             this);
+    // A list longer than one step shows its progress at once; the progress
+    // window keeps this one from being used meanwhile.
+    QProgressDialog progress(QStringLiteral("Generating the list..."), QStringLiteral("Cancel"), 0,
+                             kProgressSteps, this);
+    progress.setWindowTitle(windowTitle());
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.reset(); // no showing by itself
     connect(&progress, &QProgressDialog::canceled, this, &FormListGen::cancelGeneration);
     bool tooLong = false;
     {
@@ -180,8 +189,13 @@ void FormListGen::generate()
                 tooLong = true;
                 break;
             }
-            progress.setValue(static_cast<int>(generator.progress() * 1000));
-            emit progressed(generator.progress());
+            // The window's limit may come long before the last entry.
+            const double share = std::max(generator.progress(), static_cast<double>(list_.size()) /
+                                                                    static_cast<double>(kMaxListChars));
+            progress.show();
+            progress.setValue(static_cast<int>(share * kProgressSteps));
+            emit progressed(share);
+            QCoreApplication::processEvents();
         }
     }
     progress.reset();

@@ -93,6 +93,7 @@ UniCnvForm::UniCnvForm(MessageSink& messages, QChar decimalSeparator, const QStr
     changePrefix();
     computeBits();
     computeBases(false);
+    input_->setFocus(); // the number is what one types first
 
     connect(mode_, &QComboBox::currentIndexChanged, this, &UniCnvForm::changeMode);
     connect(prefix_, &QComboBox::currentIndexChanged, this, &UniCnvForm::changePrefix);

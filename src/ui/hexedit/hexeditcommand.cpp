@@ -4,25 +4,26 @@
 #include "core/app/messagesink.h"
 #include "core/app/settings.h"
 #include "core/hexedit/hexdocumentbytes.h"
+#include "ui/app/activedocument.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/hexedit/hexeditform.h"
 
 namespace varnik {
 
-void hexEditCommand(const HexEditHost& host)
+void hexEditCommand(ActiveDocument& window)
 {
-    DocumentEdit* edit = host.documents.activeEdit();
-    DocumentInfo& record = host.documents.activeRecord();
-    const auto legacy = legacyCodePage(host.settings.codePage);
+    DocumentEdit* edit = window.documents().activeEdit();
+    DocumentInfo& record = window.documents().activeRecord();
+    const auto legacy = legacyCodePage(window.settings().codePage);
     QByteArray original;
     try {
         original = hexBytesOfDocument(edit->scintillaEdit().utf8Text(), record.encoding);
     } catch (const Error& e) {
-        host.messages.errorBox(e.message());
+        window.messages().errorBox(e.message());
         return;
     }
-    HexEditForm form(&host.window);
+    HexEditForm form(&window.hostWindow());
     form.setCodePage(record.encoding.isUtf8() ? legacy : record.encoding.codePage());
     form.load(original);
     // The window is modal: the active document stays the same until it closes.
@@ -36,7 +37,7 @@ void hexEditCommand(const HexEditHost& host)
     record.modified = true;
     if (back.encodingSwitched) {
         record.encoding = back.encoding;
-        host.showStatus(hexEncodingSwitchNote(back.encoding));
+        window.setStatusText(hexEncodingSwitchNote(back.encoding));
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFileDevice>
+#include <QFileInfo>
+#include <QSaveFile>
 
 namespace varnik {
 
@@ -39,13 +41,53 @@ template <typename List> QStringList unescapedList(QSettings& settings, const QS
     return names;
 }
 
+// Every line that can be read is kept: QSettings drops the whole file when told it
+// is damaged, and would then write the defaults over it.
 bool readIni(QIODevice& device, QSettings::SettingsMap& map)
 {
     QMap<QString, QString> values;
-    const bool clean = parseSettingsIni(device.readAll(), values);
+    parseSettingsIni(device.readAll(), values);
     for (auto it = values.begin(); it != values.end(); ++it)
         map.insert(it.key(), it.value());
-    return clean;
+    return true;
+}
+
+// The file's bytes; empty when it does not exist, nothing when it cannot be read whole.
+std::optional<QByteArray> readWhole(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+QString damagedCopyPath(const QString& path)
+{
+    return path + QStringLiteral(".bad");
+}
+
+// Lines that could not be read are lost when the file is written again, so a damaged
+// file is first kept as Varnik.conf.bad. False when the file cannot be read whole or
+// the copy cannot be made: the file must then not be written over.
+bool keepDamagedCopy(const QString& path, QList<qsizetype>* skippedLines = nullptr)
+{
+    const std::optional<QByteArray> bytes = readWhole(path);
+    if (!bytes)
+        return false;
+    QMap<QString, QString> values;
+    if (parseSettingsIni(*bytes, values, skippedLines))
+        return true;
+    const QString copy = damagedCopyPath(path);
+    if (QFileInfo(copy).isFile() && readWhole(copy) == bytes)
+        return true;
+    QSaveFile out(copy);
+    return out.open(QIODevice::WriteOnly) && out.write(*bytes) == bytes->size() && out.flush() &&
+           out.commit();
 }
 
 bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
@@ -53,6 +95,8 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map)
     QMap<QString, QString> values;
     for (auto it = map.begin(); it != map.end(); ++it)
         values.insert(it.key(), it.value().toString());
+    if (auto* file = qobject_cast<QFileDevice*>(&device); file && !keepDamagedCopy(file->fileName()))
+        return false;
     const QByteArray bytes = formatSettingsIni(values);
     if (device.write(bytes) != bytes.size())
         return false;
@@ -84,6 +128,9 @@ QSettingsStore::QSettingsStore()
 #endif
 {
     settings_->setAtomicSyncRequired(true);
+#ifndef Q_OS_WIN
+    checkIniFile(defaultIniFilePath());
+#endif
 }
 
 QSettingsStore::QSettingsStore(const QString& iniFilePath)
@@ -91,9 +138,19 @@ QSettingsStore::QSettingsStore(const QString& iniFilePath)
 {
     // Never write the file in place: a failed write must leave the old one whole.
     settings_->setAtomicSyncRequired(true);
+    checkIniFile(iniFilePath);
 }
 
 QSettingsStore::~QSettingsStore() = default;
+
+void QSettingsStore::checkIniFile(const QString& path)
+{
+    QList<qsizetype> skipped;
+    const bool copyKept = keepDamagedCopy(path, &skipped);
+    if (!skipped.isEmpty())
+        readProblem_ = skippedLinesText(QFileInfo(path).fileName(), skipped,
+                                        copyKept ? QFileInfo(damagedCopyPath(path)).fileName() : QString());
+}
 
 QString QSettingsStore::defaultIniFilePath()
 {
@@ -242,11 +299,24 @@ QStringList QSettingsStore::valueNames(const SettingsKey& key) const
 void QSettingsStore::flush()
 {
     settings_->sync();
+    saveFailed_ = settings_->status() == QSettings::AccessError;
+}
+
+QString QSettingsStore::saveProblem() const
+{
+    return saveFailed_ ? QStringLiteral("Settings could not be saved to %1; the file was left as it was.")
+                             .arg(QDir::toNativeSeparators(location()))
+                       : QString();
 }
 
 QSettings::Status QSettingsStore::status() const
 {
     return settings_->status();
+}
+
+QString QSettingsStore::readProblem() const
+{
+    return readProblem_;
 }
 
 QString QSettingsStore::location() const

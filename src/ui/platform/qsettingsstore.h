@@ -42,6 +42,8 @@ public:
     QStringList subkeys(const SettingsKey& key) const override;
     QStringList valueNames(const SettingsKey& key) const override;
     void flush() override;
+    QString readProblem() const override;
+    QString saveProblem() const override;
 
     // The first problem met since the store was opened: AccessError when the file could
     // not be read or written, FormatError when it was damaged.
@@ -57,8 +59,12 @@ private:
     static std::optional<QString> groupOf(const SettingsKey& key);
     // The stored spellings of the value names in a group that match the name.
     QStringList storedNames(const QString& group, const QString& name) const;
+    // Notes the lines of the INI file that cannot be read, keeping a copy of it.
+    void checkIniFile(const QString& path);
 
     std::unique_ptr<QSettings> settings_;
+    QString readProblem_;
+    bool saveFailed_ = false;
 };
 
 } // namespace varnik

@@ -4,6 +4,7 @@
 
 #include "core/app/bugreport.h"
 #include "core/commands/commandids.h"
+#include "ui/app/aboutbox.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -11,6 +12,7 @@
 #include "ui/app/helpviewer.h"
 #include "ui/app/mydlg.h"
 #include "ui/tools/toolscontroller.h"
+#include "ui/platform/launcher.h"
 #include "ui/platform/systeminfo.h"
 
 #include <QDateTime>
@@ -119,6 +121,19 @@ void SDIAppForm::registerEditViewCommands()
     on(ids::Helptopics1, [this] { showHelp(this); });
     on(ids::ExitItem, [this] { close(); });
     on(ids::BUGREPORTFORM1, [this] { bugReportForm(); });
+    on(ids::About1, [this] {
+        AboutBox about(this);
+        about.exec();
+    });
+    // Addresses come from the build; an item without one has no handler and stays disabled.
+    const std::pair<CommandId, const char*> addresses[] = {
+        {ids::Homepage1, VARNIK_HOME_PAGE_URL},
+        {ids::PayPaldonateinUSD1, VARNIK_DONATE_USD_URL},
+        {ids::PayPaldonateinPLN1, VARNIK_DONATE_PLN_URL},
+    };
+    for (const auto& [id, address] : addresses)
+        if (const QString url = QString::fromUtf8(address); !url.isEmpty())
+            on(id, [url] { openUrl(url); });
 }
 
 void SDIAppForm::bugReportForm()

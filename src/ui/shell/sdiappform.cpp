@@ -9,6 +9,8 @@
 #include "core/app/shortenname.h"
 #include "core/commands/toolbarbuttons.h"
 #include "core/keymap/keymapfile.h"
+#include "core/text/cnvtablecommand.h"
+#include "platform/programdata.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -23,6 +25,7 @@
 #include "ui/platform/systeminfo.h"
 #include "ui/hexedit/hexeditcommand.h"
 #include "ui/search/searchcontroller.h"
+#include "ui/shell/trayicon.h"
 #include "ui/tools/toolscontroller.h"
 
 #include <QAction>
@@ -38,7 +41,6 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QSystemTrayIcon>
 #include <QToolBar>
 #include <Qsci/qsciprinter.h>
 
@@ -85,11 +87,10 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     registerTextCommands();
     files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
-    tools_ = new ToolsController({*this, *commands_, settings_, *messages_, *documents_, [this] { statusTick(); }});
+    tools_ = new ToolsController(*this);
     commands_->setHandler(ids::Showtips1, [this] { showTips(*this, settings_, *messages_, true); });
     commands_->setHandler(ids::Hexedit1, [this] {
-        hexEditCommand({*this, settings_, *messages_, *documents_,
-                        [this](const QString& text) { setStatusText(text); }});
+        hexEditCommand(*this);
     });
 
     connect(documents_, &DocumentArea::activeDocumentChanged, this,
@@ -105,15 +106,11 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
             [this] { commands_->run(ids::OpenItem); });
 
     // Each character-table item shows only when the table it loads is there.
-    const std::pair<CommandId, const char16_t*> tables[] = {
-        {ids::CP1250toISO885921, u"CP1250toiso88592.cnv"},
-        {ids::ISO88592toCP12501, u"iso88592toCP1250.cnv"},
-        {ids::CP1250toNOPL1, u"CP1250toNOPL.cnv"},
-        {ids::ISO88592toNOPL1, u"iso88592toNOPL.cnv"},
-    };
-    for (const auto& [id, file] : tables)
-        if (QAction* a = commands_->action(id))
-            a->setVisible(!dataFilePath(QString::fromUtf16(file)).isEmpty());
+    for (const CommandId id : {ids::CP1250toISO885921, ids::ISO88592toCP12501, ids::CP1250toNOPL1,
+                               ids::ISO88592toNOPL1})
+        if (const CnvTableCommand* table = findCnvTableCommand(id.name()))
+            if (QAction* a = commands_->action(id))
+                a->setVisible(!findProgramDataFile(table->fileName.toString()).isEmpty());
 
     if (settings_.stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -122,7 +119,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
         documents_->enterMultiDoc();
     documents_->resetActiveRecord();
     setTitle(QString());
-    buildTray();
+    tray_ = TrayIcon::create(*this, *commands_);
 
     statusTimer_.setSingleShot(true);
     statusTimer_.setInterval(50);
@@ -298,6 +295,9 @@ void SDIAppForm::firstShow()
     commands_->setChecked(ids::Wordwrap1, settings_.wordWrap && !activeEdit()->wrapHeldBack());
     tools_->loadFavourites();
     files_->start(args_.value(1));
+    // Settings lines that could not be read are said once; the rest were kept.
+    if (const QString problem = store_.readProblem(); !problem.isEmpty())
+        setStatusText(problem);
     startupDone_ = true;
     Q_EMIT startupFinished();
 }
@@ -305,50 +305,6 @@ void SDIAppForm::firstShow()
 } // namespace varnik
 
 namespace varnik {
-
-void SDIAppForm::buildTray()
-{
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    tray_ = new QSystemTrayIcon(windowIcon(), this);
-    tray_->setToolTip(QStringLiteral("Varnik"));
-    QMenu* menu = commands_->popupMenu(ids::PopupMenuTray, this);
-    tray_->setContextMenu(menu);
-    // The tray's items bring the window back first; its Exit really ends the program.
-    for (QAction* a : menu->actions()) {
-        const CommandItem* item = CommandTable::standard().find(a->objectName());
-        if (!item || item->twin.isEmpty())
-            continue;
-        const CommandId twin = item->twin;
-        const bool exit = a->objectName() == ids::Exit1.name();
-        a->disconnect(this);
-        a->disconnect(commands_);
-        connect(a, &QAction::triggered, this, [this, twin, exit] {
-            if (exit) {
-                reallyExit = true;
-            } else {
-                showNormal();
-                activateWindow();
-            }
-            commands_->run(twin);
-        });
-    }
-    commands_->setHandler(ids::Restore1, [this] {
-        showNormal();
-        raise();
-        activateWindow();
-    });
-    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason != QSystemTrayIcon::Trigger)
-            return;
-        if (isVisible()) {
-            hide();
-        } else {
-            showNormal();
-            activateWindow();
-        }
-    });
-}
 
 void SDIAppForm::registerDocumentCommands()
 {
@@ -407,7 +363,7 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    if (closeHidesInTray(settings_.trayIcon, tray_ != nullptr, trayActive(store_), reallyExit)) {
+    if (closeHidesInTray(settings_.trayIcon, tray_ != nullptr, trayActive(store_), tray_ && tray_->exitChosen())) {
         // The first close hides the window in the tray with a fresh document.
         setTrayActive(store_, true);
         store_.flush();
@@ -420,6 +376,8 @@ void SDIAppForm::closeEvent(QCloseEvent* e)
     }
     setTrayActive(store_, false);
     store_.flush();
+    if (const QString problem = store_.saveProblem(); !problem.isEmpty())
+        messages_->message(problem, MessageKind::Warning, Buttons::OK);
     tools_->saveFavourites();
     files_->discardAutosaves();
     e->accept();

@@ -15,7 +15,6 @@
 class QLabel;
 class QMenu;
 class QsciPrinter;
-class QSystemTrayIcon;
 class QSplitter;
 class QToolBar;
 
@@ -32,6 +31,7 @@ class SearchController;
 class SettingsStore;
 class SingleInstance;
 class StatusLine;
+class TrayIcon;
 class TextEdit;
 class ToolsController;
 
@@ -67,6 +67,7 @@ public:
     void showStatusTextNow(const QString& text) override;
     void setTitle(const QString& fileName) override;
     void setBottomPanel(QWidget* panel) override;
+    void refreshCommands() override { statusTick(); }
 
     FileController& files() { return *files_; }
     ToolsController& tools() { return *tools_; }
@@ -79,9 +80,6 @@ public:
     // Runs a command's table operation on the active document with these dialog answers, and opens
     // the document it makes, if any.
     void runDocumentCommand(const CommandItem& command, const CommandFields& fields);
-
-    // Set by the tray menu's Exit so that closing really ends the program.
-    bool reallyExit = false;
 
 Q_SIGNALS:
     // The start-up work of the first show is done (startupDone() is true).
@@ -97,7 +95,6 @@ protected:
 
 private:
     void buildToolbar();
-    void buildTray();
     void registerEditViewCommands();
     void registerDocumentCommands();
     void registerTextCommands();
@@ -124,7 +121,7 @@ private:
     QToolBar* toolbar_ = nullptr;
     std::unique_ptr<StatusLine> status_;
     QTimer statusTimer_;
-    QSystemTrayIcon* tray_ = nullptr;
+    TrayIcon* tray_ = nullptr;
     QMenu* editPopup_ = nullptr;
     QMenu* tabsPopup_ = nullptr;
     QPointer<SingleInstance> instance_;

@@ -1,21 +1,28 @@
 // The commands with an operation of their own (text, number, line, word and evaluation commands): each
 // runs its table row's operation on the active document; a command with a dialog asks first and hands
-// the answers over as fields.
+// the answers over as fields. The converter and the list generator are windows of their own.
 #include "ui/shell/sdiappform.h"
 
+#include "core/app/codepage.h"
+#include "core/calc/listgenerator.h"
 #include "core/commands/commandids.h"
 #include "core/commands/commandtable.h"
+#include "core/text/importcommand.h"
 #include "core/text/selectioncommands.h"
 #include "platform/systemenvironment.h"
 #include "ui/app/busycursor.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
+#include "ui/app/filecontroller.h"
+#include "ui/app/filedialogs.h"
+#include "ui/calc/calcwindows.h"
 #include "ui/text/columnsplitunit.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QLabel>
 
 namespace varnik {
 
@@ -29,7 +36,12 @@ public:
     {
     }
     QString clipboardText() const override { return QApplication::clipboard()->text(); }
-    void showStatus(const QString& text) override { window_.setStatusText(text); }
+    void showStatus(const QString& text) override
+    {
+        window_.setStatusText(text);
+        // A long step holds the event loop: show the text now.
+        window_.statusPanels()[6]->repaint();
+    }
     void setBusy(bool busy) override
     {
         if (busy)
@@ -66,6 +78,15 @@ void SDIAppForm::registerTextCommands()
             commands_->setHandler(item, [this, &item] { runDocumentCommand(item, {}); });
 
     const CommandTable& table = CommandTable::standard();
+    // An import asks for its file with the shared open dialog, the selection collapsed first.
+    for (const ImportCommand& import : importCommands())
+        if (const CommandItem* item = table.find(import.id))
+            commands_->setHandler(*item, [this, item, &import] {
+                activeText().setSelection(activeText().selectionStart(), 0);
+                const QString path = askImportFileName(this, import.dialogTitle(), files().dialogDirectory());
+                if (!path.isEmpty())
+                    runDocumentCommand(*item, {{QStringLiteral("file"), path}});
+            });
     commands_->setHandler(ids::Splitcolumn1, [this, &table] {
         ColumnSplitForm form(this);
         if (form.exec() == QDialog::Accepted)
@@ -78,6 +99,15 @@ void SDIAppForm::registerTextCommands()
         if (date.isValid())
             runDocumentCommand(table.item(ids::Date1),
                                {{QStringLiteral("date"), date.toString(Qt::ISODate)}});
+    });
+    commands_->setHandler(ids::Unionverter1, [this] {
+        runUniConverter(activeText(), WindowEnvironment(*this).decimalSeparator(), this);
+    });
+    commands_->setHandler(ids::Advancedlistgenerator1, [this] {
+        // "ASCII" writes characters of the document's code page, or of the legacy one for UTF-8.
+        const auto& page = activeRecord().encoding.codePage();
+        runListGenerator(activeText(), codePageCharset(page ? *page : *legacyCodePage(settings().codePage)),
+                         this);
     });
     commands_->setHandler(ids::HEXvaluecolor1, [this, &table] {
         const auto preset = colourFromSelection(activeText().selectedText());

@@ -8,6 +8,7 @@
 #include "core/commands/commandids.h"
 #include "core/tools/favouritetexts.h"
 #include "platform/hostlookup.h"
+#include "ui/app/activedocument.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -24,10 +25,10 @@
 
 namespace varnik {
 
-ToolsController::ToolsController(ToolsHost host)
-    : QObject(&host.window), host_(std::move(host)),
-      clipboardWindow_(new FormClipboard(multiClipboard_, &host_.window)),
-      monitor_(new ClipboardMonitor(QApplication::clipboard(), host_.messages, this)),
+ToolsController::ToolsController(ActiveDocument& window)
+    : QObject(&window.hostWindow()), window_(window),
+      clipboardWindow_(new FormClipboard(multiClipboard_, &window.hostWindow())),
+      monitor_(new ClipboardMonitor(QApplication::clipboard(), window.messages(), this)),
       favouriteFile_(defaultFavouriteDirectory() + u'/' + favouriteFileName(loginName()))
 {
     setObjectName(QStringLiteral("ToolsController"));
@@ -38,8 +39,8 @@ ToolsController::ToolsController(ToolsHost host)
     // Cut and Copy must be enabled the moment a selection appears: a shortcut
     // pressed before the next status tick would reach the edit's own copy and
     // miss the multi-clipboard.
-    followSelection(host_.documents.singleEdit());
-    connect(&host_.documents, &DocumentArea::editCreated, this, &ToolsController::followSelection);
+    followSelection(window_.documents().singleEdit());
+    connect(&window_.documents(), &DocumentArea::editCreated, this, &ToolsController::followSelection);
 }
 
 ToolsController::~ToolsController() = default;
@@ -51,12 +52,12 @@ bool ToolsController::clipboardHasText() const
 
 TextEdit& ToolsController::activeText() const
 {
-    return host_.documents.activeEdit()->textEdit();
+    return window_.documents().activeEdit()->textEdit();
 }
 
 void ToolsController::registerCommands()
 {
-    CommandActions& c = host_.commands;
+    CommandActions& c = window_.commands();
     c.setHandler(ids::Pastemclip1, [this] { pasteFromMultiClipboard(); });
     c.setHandler(ids::Gettextfromselection1, [this] { getTextFromSelection(); });
     c.setHandler(ids::Yourfavtxt1, [this] { favouriteTexts(); });
@@ -65,20 +66,19 @@ void ToolsController::registerCommands()
 
 void ToolsController::followSelection(DocumentEdit* edit)
 {
-    if (edit && host_.refreshCommands)
-        connect(edit, &QsciScintilla::selectionChanged, this, [this] { host_.refreshCommands(); });
+    if (edit)
+        connect(edit, &QsciScintilla::selectionChanged, this, [this] { window_.refreshCommands(); });
 }
 
 void ToolsController::clipboardChanged()
 {
     // Paste and the clipboard-at commands follow what the monitor read.
-    if (host_.refreshCommands)
-        host_.refreshCommands();
+    window_.refreshCommands();
 }
 
 void ToolsController::collect(const QString& selectedText)
 {
-    if (host_.settings.multiClip)
+    if (window_.settings().multiClip)
         multiClipboard_.add(selectedText);
 }
 
@@ -91,11 +91,11 @@ int ToolsController::showModal(QDialog& dialog)
 
 void ToolsController::pasteFromMultiClipboard()
 {
-    if (!host_.settings.multiClip || multiClipboard_.isEmpty())
+    if (!window_.settings().multiClip || multiClipboard_.isEmpty())
         return;
     if (showModal(*clipboardWindow_) != QDialog::Accepted)
         return;
-    DocumentEdit* edit = host_.documents.activeEdit();
+    DocumentEdit* edit = window_.documents().activeEdit();
     edit->setFocus();
     edit->paste();
 }
@@ -105,34 +105,34 @@ void ToolsController::getTextFromSelection()
     const QString text = favouriteCandidate(activeText().selectedText());
     if (text.isEmpty())
         return;
-    if (host_.messages.message(addFavouriteQuestion(text), MessageKind::Confirmation, Buttons::YesNo) ==
+    if (window_.messages().message(addFavouriteQuestion(text), MessageKind::Confirmation, Buttons::YesNo) ==
         Result::Yes)
         favourites_.append(text);
 }
 
 void ToolsController::favouriteTexts()
 {
-    FormFavTxt form(favourites_, legacyCodePage(host_.settings.codePage), host_.messages, &host_.window);
+    FormFavTxt form(favourites_, legacyCodePage(window_.settings().codePage), window_.messages(), &window_.hostWindow());
     if (showModal(form) != QDialog::Accepted)
         return;
-    insertFavourite(activeText(), form.chosenText(), host_.settings.selectStay);
-    host_.documents.activeEdit()->setFocus();
+    insertFavourite(activeText(), form.chosenText(), window_.settings().selectStay);
+    window_.documents().activeEdit()->setFocus();
 }
 
 void ToolsController::symbols()
 {
-    FormCharMap form(host_.settings.codePage, &host_.window);
-    form.setFontAndCharacterSet(host_.documents.editorSettings().font.family(), host_.settings.fontCharset);
+    FormCharMap form(window_.settings().codePage, &window_.hostWindow());
+    form.setFontAndCharacterSet(window_.documents().editorSettings().font.family(), window_.settings().fontCharset);
     form.map().setToolTip(
         QStringLiteral("To insert selected characters into edited text press CTRL+V in the edit window."));
     showModal(form);
-    host_.documents.activeEdit()->setFocus();
+    window_.documents().activeEdit()->setFocus();
 }
 
 void ToolsController::loadFavourites()
 {
     try {
-        favourites_ = readFavouriteFile(favouriteFile_, legacyCodePage(host_.settings.codePage));
+        favourites_ = readFavouriteFile(favouriteFile_, legacyCodePage(window_.settings().codePage));
         favouriteState_ = FavouriteState::Loaded;
     } catch (const Error&) {
         favourites_.clear();
@@ -146,7 +146,7 @@ void ToolsController::saveFavourites()
 {
     if (favouriteState_ != FavouriteState::Loaded) {
         if (favouriteState_ == FavouriteState::Unreadable && !favourites_.isEmpty())
-            host_.messages.message(
+            window_.messages().message(
                 QStringLiteral(
                     "The favorite texts were not saved: %1 could not be read when the program started.")
                     .arg(QDir::toNativeSeparators(favouriteFile_)),
@@ -156,7 +156,7 @@ void ToolsController::saveFavourites()
     try {
         writeFavouriteFile(favouriteFile_, favourites_);
     } catch (const Error& e) {
-        host_.messages.message(e.message(), MessageKind::Error, Buttons::OK);
+        window_.messages().message(e.message(), MessageKind::Error, Buttons::OK);
     }
 }
 

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace varnik {
 
+class ActiveDocument;
 class ClipboardMonitor;
 class CommandActions;
 class DocumentArea;
@@ -20,24 +21,13 @@ class MessageSink;
 struct Settings;
 class TextEdit;
 
-// What the tools need of the main window.
-struct ToolsHost {
-    QWidget& window; // parent of the tool windows
-    CommandActions& commands;
-    Settings& settings;
-    MessageSink& messages;
-    DocumentArea& documents;
-    // Brings the enabled state of the commands up to date.
-    std::function<void()> refreshCommands;
-};
-
 // The clipboard and insertion tools of the main window: the clipboard
 // monitor, the multi-clipboard and its window, the favourite texts and the
 // character map, and their commands.
 class ToolsController : public QObject {
     Q_OBJECT
 public:
-    explicit ToolsController(ToolsHost host);
+    explicit ToolsController(ActiveDocument& window);
     ~ToolsController() override;
 
     MultiClipboard& multiClipboard() { return multiClipboard_; }
@@ -73,7 +63,7 @@ private:
 
     TextEdit& activeText() const;
 
-    ToolsHost host_;
+    ActiveDocument& window_;
     MultiClipboard multiClipboard_;
     FormClipboard* clipboardWindow_;
     ClipboardMonitor* monitor_;

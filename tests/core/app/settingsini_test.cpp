@@ -70,24 +70,27 @@ TEST(SettingsIni, parse_readsHandWrittenFiles)
                               {u"files/home/u/c.txt/Left"_qs, u"5"_qs}}));
 }
 
-TEST(SettingsIni, parse_skipsDamagedLines_andSaysSo)
+TEST(SettingsIni, parse_skipsDamagedLines_andSaysWhich)
 {
     const struct {
         const char* behaviour;
         QByteArray text;
+        QList<qsizetype> skipped;
     } rows[] = {
-        {"noEquals", "just words\n"},
-        {"emptyKey", " \t=y\n"},
-        {"onlySeparators", "\\\\=x\n"},
-        {"unterminatedQuote", "k=\"open\\\"\n"},
-        {"junkAfterQuote", "k=\"a\" b\n"},
-        {"brokenHeader_skipsItsSection", "[files\nLeft=1\n"},
-        {"binary", QByteArray("\xfe\x00\n", 3)},
+        {"noEquals", "just words\n", {2}},
+        {"emptyKey", " \t=y\n", {2}},
+        {"onlySeparators", "\\\\=x\n", {2}},
+        {"unterminatedQuote", "k=\"open\\\"\n", {2}},
+        {"junkAfterQuote", "k=\"a\" b\n", {2}},
+        {"brokenHeader_skipsItsSection", "[files\nLeft=1\n\n; note\nTop=2\n", {2, 3, 6}},
+        {"binary", QByteArray("\xfe\x00\n", 3), {2}},
     };
     for (const auto& r : rows) {
         Values values;
-        EXPECT_FALSE(parseSettingsIni("ok=1\n" + r.text + "[s]\nx=2", values)) << r.behaviour;
+        QList<qsizetype> skipped;
+        EXPECT_FALSE(parseSettingsIni("ok=1\n" + r.text + "[s]\nx=2", values, &skipped)) << r.behaviour;
         EXPECT_EQ(values, (Values{{u"ok"_qs, u"1"_qs}, {u"s/x"_qs, u"2"_qs}})) << r.behaviour;
+        EXPECT_EQ(skipped, r.skipped) << r.behaviour;
     }
 }
 

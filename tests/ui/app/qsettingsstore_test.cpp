@@ -173,6 +173,44 @@ TEST_F(QSettingsStoreTest, garbageContent_givesTheDefaultsForWhatCannotBeRead)
     }
 }
 
+TEST_F(QSettingsStoreTest, damagedLines_keepEveryReadableSetting_andTheFileAsACopy)
+{
+    const QByteArray damaged = "[General]\nLastUsedCnt=5\n=novalue\nCreateBackup=0\n[files\nx=1\n"
+                               "[files]\nhome\\u\\a.txt\\Left=12\n";
+    const QString copy = path() + u".bad"_qs;
+    struct Row {
+        const char* behaviour;
+        bool copyWritable;
+    };
+    for (const Row r : {Row{"copyKept", true}, Row{"copyImpossible_fileLeftAlone", false}}) {
+        QDir(QFileInfo(path()).absolutePath()).removeRecursively();
+        writeAll(path(), damaged);
+        if (!r.copyWritable) {
+            ASSERT_TRUE(QDir().mkpath(copy));
+        }
+        {
+            QSettingsStore store(path());
+            const Settings s = loadSettings(store);
+            EXPECT_EQ(s.lastUsedCnt, 5) << r.behaviour;
+            EXPECT_FALSE(s.createBackup) << r.behaviour;
+            EXPECT_EQ(store.readValue(filesKey() / u"home"_qs / u"u"_qs / u"a.txt"_qs, u"Left"_qs), u"12"_qs)
+                << r.behaviour;
+            const QString problem = store.readProblem();
+            EXPECT_TRUE(problem.contains(u"lines 3, 5, 6 of Varnik.conf"_qs)) << problem.toStdString();
+            writeSetting(store, u"UndoLimit"_qs, u"77"_qs);
+            store.flush();
+        }
+        const QByteArray now = readAll(path());
+        if (!r.copyWritable) {
+            EXPECT_EQ(now, damaged) << r.behaviour;
+            continue;
+        }
+        EXPECT_EQ(readAll(copy), damaged) << r.behaviour;
+        for (const char* kept : {"\nLastUsedCnt=5\n", "\nCreateBackup=0\n", "Left=12\n", "\nUndoLimit=77\n"})
+            EXPECT_TRUE(now.contains(kept)) << r.behaviour << ": " << kept << " in " << now.toStdString();
+    }
+}
+
 // Runs a block with the file-system rights of an ordinary user, so that permission
 // bits hold even when the tests run as root.
 class Unprivileged {
@@ -239,6 +277,7 @@ TEST_F(QSettingsStoreTest, fullDisk_leavesTheOldFileWhole)
             QSettingsStore store(file);
             writeSetting(store, u"AutoSave"_qs, u"1"_qs);
             store.flush();
+            EXPECT_EQ(store.saveProblem(), QString());
         }
         const QByteArray before = readAll(file);
         {
@@ -255,6 +294,7 @@ TEST_F(QSettingsStoreTest, fullDisk_leavesTheOldFileWhole)
             setrlimit(RLIMIT_FSIZE, &old);
             std::signal(SIGXFSZ, oldHandler);
             EXPECT_EQ(store.status(), QSettings::AccessError) << r.behaviour;
+            EXPECT_TRUE(store.saveProblem().contains(u"could not be saved"_qs)) << r.behaviour;
             EXPECT_EQ(readAll(file), before) << r.behaviour;
             // Forget the pending write so that closing the store does not retry it.
             deleteSetting(store, u"FontName"_qs);

@@ -34,8 +34,7 @@ public:
     std::vector<Message> messages;
 };
 
-template <typename W>
-W* child(QWidget& form, const char* name)
+template <typename W> W* child(QWidget& form, const char* name)
 {
     W* w = form.findChild<W*>(QLatin1String(name));
     EXPECT_NE(w, nullptr) << name;
@@ -110,7 +109,8 @@ TEST(UniCnvForm, badStandardInputIsReportedAndClearsTheResult)
     RecordingSink sink;
     UniCnvForm form(sink, u'.', QString());
     child<QLineEdit>(form, "input")->clear();
-    EXPECT_EQ(texts(sink), std::vector<QString>{QStringLiteral("Invalid input vaule! Possibly not a number...")});
+    EXPECT_EQ(texts(sink),
+              std::vector<QString>{QStringLiteral("Invalid input vaule! Possibly not a number...")});
 }
 
 TEST(UniCnvForm, numberSystemsReportOnlyWhatTheUserTyped)
@@ -180,7 +180,8 @@ TEST(FormListGen, generateFillsTheListAndEnablesUse)
     EXPECT_EQ(child<QLabel>(form, "LabelTotal")->text(), QStringLiteral("This will generate 4 entries"));
     QTest::mouseClick(child<QPushButton>(form, "generate"), Qt::LeftButton);
     EXPECT_EQ(form.listText(), QStringLiteral("0-1\r\n0-2\r\n1-1\r\n1-2\r\n\r\n"));
-    EXPECT_EQ(child<QPlainTextEdit>(form, "MemoList")->toPlainText(), QStringLiteral("0-1\n0-2\n1-1\n1-2\n\n"));
+    EXPECT_EQ(child<QPlainTextEdit>(form, "MemoList")->toPlainText(),
+              QStringLiteral("0-1\n0-2\n1-1\n1-2\n\n"));
     ASSERT_TRUE(child<QPushButton>(form, "use")->isEnabled());
 
     child<QSpinBox>(form, "RxSpinEditp1s")->setValue(5);
@@ -209,7 +210,8 @@ TEST(FormListGen, aLongGenerationCanBeCancelled)
     FormListGen form(sink, QStringLiteral("%1"), latin1());
     child<QSpinBox>(form, "RxSpinEditp1s")->setValue(std::numeric_limits<qint32>::min());
     child<QSpinBox>(form, "RxSpinEditp1e")->setValue(std::numeric_limits<qint32>::max());
-    EXPECT_EQ(child<QLabel>(form, "LabelTotal")->text(), QStringLiteral("This will generate 4294967296 entries"));
+    EXPECT_EQ(child<QLabel>(form, "LabelTotal")->text(),
+              QStringLiteral("This will generate 4294967296 entries"));
     int reports = 0;
     QObject::connect(&form, &FormListGen::progressed, &form, [&](double share) {
         EXPECT_GT(share, 0.0);

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFontDialog>
 #include <QLabel>
 #include <QPageSetupDialog>
@@ -149,6 +150,28 @@ TEST_F(DocumentViewTest, largeDocument_holdsWrapBack_untilTheUserAsks)
     EXPECT_TRUE(e->wordWrap());
     EXPECT_TRUE(wrapTicked());
     EXPECT_TRUE(w->settings().wordWrap);
+}
+
+TEST_F(DocumentViewTest, about_showsNameVersionsAndLicence_webItemsWaitForAddresses)
+{
+    auto w = make({});
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (about->objectName() == u"About1")
+                if (auto* text = about->findChild<QLabel*>())
+                    shown = text->text();
+            about->accept();
+        }
+    });
+    w->statusTick();
+    w->commands().run(ids::About1);
+    for (const QString& part : {u"Varnik"_qs, u"Version " VARNIK_VERSION ""_qs, u"Build "_qs, u"Qt 6."_qs,
+                                u"QScintilla 2."_qs, u"Licence"_qs})
+        EXPECT_TRUE(shown.contains(part)) << part.toStdString() << " in " << shown.toStdString();
+    // This build names no web addresses: the items say so by staying disabled.
+    for (CommandId id : {ids::Homepage1, ids::PayPaldonateinUSD1, ids::PayPaldonateinPLN1})
+        EXPECT_FALSE(w->commands().action(id)->isEnabled());
 }
 
 TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)

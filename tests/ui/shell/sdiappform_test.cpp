@@ -120,6 +120,31 @@ TEST_F(SDIAppFormTest, closeSequence_unmodified_closesWithoutAsking_andSavesSett
     EXPECT_EQ(readSetting(store, u"TrayActive"_qs).value_or(QString()), u"0"_qs);
 }
 
+// A store whose file was damaged on reading and cannot be written at exit.
+class TroubledStore : public MemorySettingsStore {
+public:
+    QString readProblem() const override { return u"Settings: line 3 of Varnik.conf could not be read"_qs; }
+    QString saveProblem() const override
+    {
+        return flushes > 0 ? u"Settings could not be saved"_qs : QString();
+    }
+    void flush() override { ++flushes; }
+    int flushes = 0;
+};
+
+TEST(SDIAppFormStore, readProblem_onTheStatusBar_saveProblem_inAMessageAtExit)
+{
+    TroubledStore store;
+    ScriptedSink sink;
+    SDIAppForm w({u"varnik"_qs}, store, &sink);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.startupDone(); }));
+    EXPECT_EQ(w.statusPanels()[6]->text(), store.readProblem());
+    EXPECT_TRUE(sink.texts.isEmpty());
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(sink.texts, QStringList{store.saveProblem()});
+}
+
 TEST_F(SDIAppFormTest, tabs_activationAfterCloseAndStepping)
 {
     auto w = make(true);
