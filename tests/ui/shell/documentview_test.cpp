@@ -37,7 +37,7 @@ protected:
             writeSetting(store, name, value);
         auto w = std::make_unique<SDIAppForm>(QStringList{QStringLiteral("varnik")}, store, &sink);
         w->show();
-        QTest::qWait(20); // first show runs from the event loop
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w->startupDone(); }));
         return w;
     }
     static long style(DocumentEdit* e, unsigned int message)
