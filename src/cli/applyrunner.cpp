@@ -155,6 +155,28 @@ std::optional<QByteArray> encodeOutput(const QString& text, const DocumentEncodi
     }
 }
 
+int usageError(const QString& text)
+{
+    err(QStringLiteral("varnik: ") + text + QStringLiteral("\n(see varnik --apply --help)\n"));
+    return 2;
+}
+
+// A selection or caret past the document's end cannot be honoured.
+std::optional<QString> positionProblem(const ApplyOptions& options, qsizetype length)
+{
+    if (options.hasSelection &&
+        (options.selectStart > length || options.selectLength > length - options.selectStart))
+        return QStringLiteral("--select %1:%2 does not lie within the document (%3 positions)")
+            .arg(options.selectStart)
+            .arg(options.selectLength)
+            .arg(length);
+    if (!options.hasSelection && options.caret > length)
+        return QStringLiteral("--caret %1 is past the document's end (%2 positions)")
+            .arg(options.caret)
+            .arg(length);
+    return std::nullopt;
+}
+
 QString fieldErrorText(const QString& command, const FieldError& e)
 {
     return e.expected.isEmpty() ? QStringLiteral("%1 needs --field %2=VALUE").arg(command, e.field)
@@ -203,10 +225,8 @@ QString applyHelpText()
 int runApply(const QStringList& args)
 {
     ApplyOptions options;
-    if (const auto usage = parseApplyOptions(args, options)) {
-        err(QStringLiteral("varnik: ") + *usage + QStringLiteral("\n(see varnik --apply --help)\n"));
-        return 2;
-    }
+    if (const auto usage = parseApplyOptions(args, options))
+        return usageError(*usage);
     if (options.help) {
         writeStdout(applyHelpText().toUtf8());
         return 0;
@@ -228,8 +248,11 @@ int runApply(const QStringList& args)
 
     // Settings: defaults, then --set values read with the same rules as the store's.
     MemorySettingsStore store;
-    for (const auto& [name, value] : options.settings)
+    for (const auto& [name, value] : options.settings) {
+        if (const auto problem = settingValueProblem(name, value))
+            return usageError(QStringLiteral("--set ") + *problem);
         store.writeValue(varnikKey(), name, value);
+    }
     Settings settings = loadSettings(store);
 
     LoadedDocument loaded;
@@ -243,6 +266,8 @@ int runApply(const QStringList& args)
 
     PlainTextBuffer document(loaded.text);
     document.setUndoEnabled(false);
+    if (const auto problem = positionProblem(options, document.length()))
+        return usageError(*problem);
     if (options.hasSelection)
         document.setSelection(options.selectStart, options.selectLength);
     else

@@ -150,6 +150,19 @@ check "list step out of range is a usage error" "2" "$?"
 check "unknown code page: exit status" "1" "$?"
 check "unknown code page: message" 'Error: The CodePage setting "no-such-page" names no single-byte code page' "$(cat "$tmp/err")"
 
+# Options the run cannot honour are usage errors, never silently something else.
+for args in "--select 1000:5" "--select 8:3" "--select 0:9223372036854775807" "--caret 11" \
+    "--set NoSuchSetting=1" "--set TabSpaces=four" "--set TabSpaces=99999999999" "--set CRLF=lf" \
+    "--set LastFile21=x"; do
+    printf '0123456789' | "$VARNIK" --apply Touppercase1 $args >"$tmp/out" 2>"$tmp/err"
+    check "usage error: $args: exit status" "2" "$?"
+    check "usage error: $args: nothing written" "" "$(cat "$tmp/out")"
+done
+check "selection to the end" "abcdefghIJ" "$(printf 'abcdefghij' | "$VARNIK" --apply Touppercase1 --select 8:2 2>&1)"
+for args in "--caret 10" "--set tabspaces=4" "--set LastFile20=x" "--set WordWrap=yes"; do
+    check "accepted: $args" "ABCDEFGHIJ" "$(printf 'abcdefghij' | "$VARNIK" --apply Touppercase1 $args 2>&1)"
+done
+
 # Output that cannot be written, and memory that runs out, are errors, never success.
 for args in "Touppercase1" "Advancedlistgenerator1 --field pattern=x%1 --field first1=1 --field last1=3"; do
     printf 'abc' | "$VARNIK" --apply $args > /dev/full 2>"$tmp/err"

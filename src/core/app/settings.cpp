@@ -3,6 +3,7 @@
 #include "core/app/settingvalues.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace varnik {
@@ -121,6 +122,37 @@ void saveOne(SettingsStore& store, const SettingDescriptor& d, const Settings& s
 }
 
 } // namespace
+
+std::optional<QString> settingValueProblem(const QString& name, const QString& text)
+{
+    const auto fits = [&]<typename Int>(Int Settings::*) -> std::optional<QString> {
+        if (parseNumber<Int>(text))
+            return std::nullopt;
+        return QStringLiteral("%1 needs a whole number from %2 to %3, not '%4'")
+            .arg(name)
+            .arg(std::numeric_limits<Int>::min())
+            .arg(std::numeric_limits<Int>::max())
+            .arg(text);
+    };
+    for (const SettingDescriptor& d : kDescriptors) {
+        if (d.form == F::Slots) {
+            for (int i = 0; i < kRecentFileSlots; ++i)
+                if (name.compare(slotName(d.name, i), Qt::CaseInsensitive) == 0)
+                    return std::nullopt;
+            continue;
+        }
+        if (name.compare(QLatin1String(d.name), Qt::CaseInsensitive) != 0)
+            continue;
+        return std::visit(Overloaded{
+                              [&](quint8 Settings::*m) { return fits(m); },
+                              [&](quint16 Settings::*m) { return fits(m); },
+                              [&](qint32 Settings::*m) { return fits(m); },
+                              [](auto) -> std::optional<QString> { return std::nullopt; },
+                          },
+                          d.member);
+    }
+    return QStringLiteral("%1 is not a setting").arg(name);
+}
 
 std::span<const SettingDescriptor> settingDescriptors()
 {

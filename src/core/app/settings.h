@@ -90,6 +90,10 @@ struct SettingDescriptor {
 // Every setting once, in the order they are read.
 std::span<const SettingDescriptor> settingDescriptors();
 
+// Why a text cannot stand for the named setting (names match in any case): the name
+// is no setting, or a number does not fit it. Nothing when loading would take it.
+std::optional<QString> settingValueProblem(const QString& name, const QString& text);
+
 // Reads every setting; what is missing or malformed keeps its default.
 Settings loadSettings(const SettingsStore& store);
 // Every setting at its default: structs that need a few settings take their defaults from here.

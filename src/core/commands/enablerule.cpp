@@ -33,4 +33,43 @@ bool isEnabled(EnableRule rule, const CommandStateInputs& in)
     return true;
 }
 
+QString disabledReason(EnableRule rule, const CommandStateInputs& in)
+{
+    if (isEnabled(rule, in))
+        return {};
+    const QString multiDocOff = QStringLiteral("Needs tabs (multi-document mode, in Options)");
+    const QString noClipboardText = QStringLiteral("The clipboard holds no text");
+    const QString readOnly = QStringLiteral("The document cannot be changed");
+    switch (rule) {
+    case EnableRule::Always:
+        break;
+    case EnableRule::MultiTwoTabs:
+        return in.multiDoc ? QStringLiteral("Needs two tabs or more") : multiDocOff;
+    case EnableRule::Multi:
+        return multiDocOff;
+    case EnableRule::MultiNotDfltONT:
+        return in.multiDoc ? QStringLiteral("Files open in new tabs already (Options)") : multiDocOff;
+    case EnableRule::HasText:
+        return QStringLiteral("The document is empty");
+    case EnableRule::HasSelection:
+        return QStringLiteral("Select some text first");
+    case EnableRule::HasFileName:
+        return QStringLiteral("The document has no file yet");
+    case EnableRule::CanUndo:
+        return QStringLiteral("Nothing to undo");
+    case EnableRule::CanRedo:
+        return QStringLiteral("Nothing to redo");
+    case EnableRule::MultiClipboard:
+        return in.multiClip ? QStringLiteral("The multi-clipboard is empty")
+                            : QStringLiteral("The multi-clipboard is off (Options)");
+    case EnableRule::ClipboardLines:
+        return !in.clipboardHasText ? noClipboardText
+               : !in.hasSelection   ? QStringLiteral("Select some text first")
+                                    : readOnly;
+    case EnableRule::CanPaste:
+        return in.clipboardHasText ? readOnly : noClipboardText;
+    }
+    return {};
+}
+
 } // namespace varnik

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace varnik {
 
 // What the enabled state of the commands depends on, read on every status tick.
@@ -35,5 +37,7 @@ enum class EnableRule {
 };
 
 bool isEnabled(EnableRule rule, const CommandStateInputs& in);
+// Why the rule keeps a command disabled now, for the status bar; empty when enabled.
+QString disabledReason(EnableRule rule, const CommandStateInputs& in);
 
 } // namespace varnik

@@ -6,8 +6,11 @@
 #include "ui/app/shortcutkeys.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusTipEvent>
 #include <QWidget>
 
 #include <stdexcept>
@@ -32,6 +35,7 @@ QAction* CommandActions::makeAction(const CommandItem& item)
     a->setToolTip(item.plainCaption());
     a->setIconText(item.plainCaption().remove(QStringLiteral("...")));
     captions_.insert(item.id, item.caption);
+    hints_.insert(item.id, item.hint);
     rules_.insert(item.id, item.enable);
     setShortcut(item.id, item.shortcut, a);
     a->setShortcutContext(Qt::WindowShortcut);
@@ -51,6 +55,7 @@ void CommandActions::fillMenu(QMenu* menu, const CommandItem& item)
         } else if (!child->children.empty() || child->filledAtRunTime) {
             QMenu* sub = menu->addMenu(child->caption);
             sub->setObjectName(child->id);
+            sub->installEventFilter(this);
             sub->menuAction()->setStatusTip(child->hint);
             submenus_.insert(child->id, sub);
             if (!child->children.empty())
@@ -66,6 +71,7 @@ void CommandActions::buildMainMenu(QMenuBar* bar)
     for (const CommandItem* top : CommandTable::standard().mainMenus()) {
         QMenu* menu = bar->addMenu(top->caption);
         menu->setObjectName(top->id);
+        menu->installEventFilter(this);
         menu->menuAction()->setStatusTip(top->hint);
         submenus_.insert(top->id, menu);
         fillMenu(menu, *top);
@@ -77,6 +83,7 @@ QMenu* CommandActions::popupMenu(CommandId popupId, QWidget* parent)
     const CommandItem* root = CommandTable::standard().find(popupId);
     auto* menu = new QMenu(parent);
     menu->setObjectName(popupId.toString());
+    menu->installEventFilter(this);
     if (!root)
         return menu;
     for (const CommandItem* child : root->children) {
@@ -188,9 +195,15 @@ void CommandActions::setChecked(CommandId id, bool checked)
 void CommandActions::refreshEnabled(const CommandStateInputs& state)
 {
     for (auto it = actions_.constBegin(); it != actions_.constEnd(); ++it) {
-        const bool on = handlers_.contains(it.key()) && isEnabled(rules_.value(it.key()), state);
-        if (it.value()->isEnabled() != on)
-            it.value()->setEnabled(on);
+        const bool handled = handlers_.contains(it.key());
+        const QString reason = handled ? disabledReason(rules_.value(it.key()), state)
+                                       : QStringLiteral("Not available in this version");
+        if (it.value()->isEnabled() != reason.isEmpty())
+            it.value()->setEnabled(reason.isEmpty());
+        const QString hint = hints_.value(it.key());
+        const QString tip = reason.isEmpty() || hint.isEmpty() ? hint + reason : hint + QStringLiteral(" (") + reason + u')';
+        if (it.value()->statusTip() != tip)
+            it.value()->setStatusTip(tip);
     }
     for (const auto& [a, target] : twins_) {
         const QAction* main = actions_.value(target);
@@ -198,6 +211,18 @@ void CommandActions::refreshEnabled(const CommandStateInputs& state)
         if (a->isEnabled() != on)
             a->setEnabled(on);
     }
+}
+
+bool CommandActions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove)
+        if (auto* menu = qobject_cast<QMenu*>(watched))
+            if (QAction* a = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+                a && !a->isEnabled() && !a->isSeparator()) {
+                QStatusTipEvent tip(a->statusTip());
+                QCoreApplication::sendEvent(window_, &tip);
+            }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace varnik

@@ -60,6 +60,11 @@ Q_SIGNALS:
     // After every command, so that states shown elsewhere follow at once.
     void commandRun(const QString& id);
 
+protected:
+    // Menus show no hint for a disabled item by themselves: its hint, which
+    // says why, goes to the window as the pointer moves over it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void run(const QString& id);
     QAction* makeAction(const CommandItem& item);
@@ -74,6 +79,7 @@ private:
     QHash<QString, Shortcut> shortcuts_;
     QHash<QString, QString> captions_;
     QHash<QString, EnableRule> rules_;
+    QHash<QString, QString> hints_;
     // Pop-up actions and the command they stand for.
     QList<QPair<QAction*, QString>> twins_;
 };

@@ -62,5 +62,36 @@ TEST(EnableRule, eachRuleFollowsTheDocumentAndTheMode)
         EXPECT_EQ(isEnabled(r.rule, r.in), r.expected) << r.name;
 }
 
+// A disabled command tells why; an enabled one has nothing to say.
+TEST(EnableRule, disabledReason_saysWhatIsMissing)
+{
+    CommandStateInputs empty;
+    CommandStateInputs multi1 = empty;
+    multi1.multiDoc = true;
+    CommandStateInputs text = empty;
+    text.documentEmpty = false;
+    CommandStateInputs clipNoSelection = text;
+    clipNoSelection.clipboardHasText = true;
+    struct Row {
+        const char* name;
+        EnableRule rule;
+        const CommandStateInputs& in;
+        const char* reason;
+    };
+    const Row rows[] = {
+        {"enabled_nothing", EnableRule::Always, empty, ""},
+        {"twoTabs_single", EnableRule::MultiTwoTabs, empty, "Needs tabs (multi-document mode, in Options)"},
+        {"twoTabs_oneTab", EnableRule::MultiTwoTabs, multi1, "Needs two tabs or more"},
+        {"hasText_empty", EnableRule::HasText, empty, "The document is empty"},
+        {"hasSelection", EnableRule::HasSelection, text, "Select some text first"},
+        {"undo", EnableRule::CanUndo, text, "Nothing to undo"},
+        {"clipboardLines_noText", EnableRule::ClipboardLines, text, "The clipboard holds no text"},
+        {"clipboardLines_noSelection", EnableRule::ClipboardLines, clipNoSelection, "Select some text first"},
+        {"multiClipboard_off", EnableRule::MultiClipboard, text, "The multi-clipboard is off (Options)"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(disabledReason(r.rule, r.in).toStdString(), r.reason) << r.name;
+}
+
 } // namespace
 } // namespace varnik

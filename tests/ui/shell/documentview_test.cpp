@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QFontDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -38,7 +39,7 @@ protected:
             writeSetting(store, name, value);
         auto w = std::make_unique<SDIAppForm>(QStringList{QStringLiteral("varnik")}, store, &sink);
         w->show();
-        QTest::qWait(20); // first show runs from the event loop
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w->startupDone(); }));
         return w;
     }
     static long style(DocumentEdit* e, unsigned int message)
@@ -172,6 +173,28 @@ TEST_F(DocumentViewTest, about_showsNameVersionsAndLicence_webItemsWaitForAddres
     // This build names no web addresses: the items say so by staying disabled.
     for (CommandId id : {ids::Homepage1, ids::PayPaldonateinUSD1, ids::PayPaldonateinPLN1})
         EXPECT_FALSE(w->commands().action(id)->isEnabled());
+}
+
+TEST_F(DocumentViewTest, disabledItem_saysWhyInTheStatusBar)
+{
+    auto w = make({});
+    w->statusTick();
+    QAction* copy = w->commands().action(ids::Copy1);
+    ASSERT_FALSE(copy->isEnabled());
+    EXPECT_TRUE(copy->statusTip().endsWith(u"(Select some text first)"_qs)) << copy->statusTip().toStdString();
+
+    QMenu* edit = w->commands().submenu(ids::Edit1);
+    ASSERT_NE(edit, nullptr);
+    edit->popup(w->mapToGlobal(QPoint(10, 10)));
+    QTest::mouseMove(edit, edit->actionGeometry(copy).center());
+    EXPECT_EQ(w->statusPanels()[6]->text(), copy->statusTip());
+    edit->close();
+
+    w->activeText().setText(u"abc"_qs);
+    w->activeText().selectAll();
+    w->statusTick();
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_FALSE(copy->statusTip().contains(u"Select some text first"_qs));
 }
 
 TEST_F(DocumentViewTest, printerSetup_isWhatPrintUses)
