@@ -3,6 +3,7 @@
 #include "core/app/shortcut.h"
 #include "core/commands/commandid.h"
 #include "core/commands/enablerule.h"
+#include "core/keymap/liveshortcuts.h"
 
 #include <QHash>
 #include <QObject>
@@ -23,7 +24,7 @@ class MessageSink;
 // menus and pop-ups built from the table, and one handler per command that
 // every route (menu, pop-up twin, toolbar, shortcut) runs. A command without a
 // handler is disabled; an enabled one follows its row's enable rule.
-class CommandActions : public QObject {
+class CommandActions : public QObject, public LiveShortcuts {
     Q_OBJECT
 public:
     using Handler = std::function<void()>;
@@ -47,8 +48,8 @@ public:
     void run(CommandId id);
 
     // By the identifier's text: key maps name commands as text.
-    void setShortcut(const QString& id, const Shortcut& shortcut);
-    Shortcut shortcut(const QString& id) const;
+    void setShortcut(const QString& id, const Shortcut& shortcut) override;
+    Shortcut shortcut(const QString& id) const override;
     void setChecked(CommandId id, bool checked);
 
     // Enables every command with a handler whose enable rule holds in `state`,

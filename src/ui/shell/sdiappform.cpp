@@ -8,6 +8,7 @@
 #include "core/app/settingsstore.h"
 #include "core/app/shortenname.h"
 #include "core/commands/toolbarbuttons.h"
+#include "core/keymap/keymapfile.h"
 #include "core/text/cnvtablecommand.h"
 #include "platform/programdata.h"
 #include "ui/app/commandactions.h"
@@ -18,6 +19,7 @@
 #include "ui/app/filecontroller.h"
 #include "ui/app/mydlg.h"
 #include "ui/app/statusline.h"
+#include "ui/app/tipform.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/platform/systeminfo.h"
@@ -74,6 +76,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     setCentralWidget(splitter_);
     commands_ = new CommandActions(this, *messages_);
     commands_->buildMainMenu(menuBar());
+    applyStartupKeyMap(settings_, CommandTable::standard(), *commands_);
     connect(commands_, &CommandActions::commandRun, this, [this] { statusTick(); });
     editPopup_ = commands_->popupMenu(ids::MainEditPopupMenu, this);
     tabsPopup_ = commands_->popupMenu(ids::PopupMenuTabs, this);
@@ -85,6 +88,7 @@ SDIAppForm::SDIAppForm(const QStringList& args, SettingsStore& store, MessageSin
     files_ = new FileController(*this, store_);
     search_ = new SearchController(*this);
     tools_ = new ToolsController(*this);
+    commands_->setHandler(ids::Showtips1, [this] { showTips(*this, settings_, *messages_, true); });
     commands_->setHandler(ids::Hexedit1, [this] {
         hexEditCommand(*this);
     });
@@ -233,6 +237,13 @@ void SDIAppForm::statusTick()
     record.selStart = static_cast<qint32>(t.selectionStart());
     record.selLength = static_cast<qint32>(t.selectionLength());
     statusTimer_.start();
+
+    // The start-up tip comes once the window is up; from the event loop, so that a tips file that
+    // cannot be read, reported in a dialog, leaves the ticks running.
+    if (!tipsShown_ && settings_.showTipsAtStartup && startupDone_ && isVisible()) {
+        tipsShown_ = true;
+        QTimer::singleShot(0, this, [this] { showTips(*this, settings_, *messages_, false); });
+    }
 }
 
 void SDIAppForm::applySettings()

@@ -112,6 +112,7 @@ private:
     QStringList args_;
     bool firstShown_ = false;
     bool startupDone_ = false;
+    bool tipsShown_ = false;
     std::unique_ptr<DialogMessageSink> dialogSink_;
     MessageSink* messages_ = nullptr;
     DocumentArea* documents_ = nullptr;

@@ -3,6 +3,7 @@
 #include "core/app/settingvalues.h"
 #include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
+#include "support/windowteststore.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -52,7 +53,7 @@ protected:
     QString status(SDIAppForm& w) { return w.statusPanels()[6]->text(); }
     QString path(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
 
-    MemorySettingsStore store;
+    test::WindowTestStore store;
     ScriptedSink sink;
     QTemporaryDir dir;
 };

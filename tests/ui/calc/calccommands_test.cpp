@@ -2,6 +2,7 @@
 #include "core/app/settingvalues.h"
 #include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
+#include "support/windowteststore.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentedit.h"
 #include "ui/calc/formlistgen.h"
@@ -56,7 +57,7 @@ protected:
         return form.findChild<W*>(QLatin1String(name));
     }
 
-    MemorySettingsStore store;
+    test::WindowTestStore store;
     test::ScriptedSink sink;
 };
 

@@ -4,6 +4,7 @@
 #include "core/app/memorysettingsstore.h"
 #include "core/app/messagesink.h"
 #include "core/app/textedit.h"
+#include "support/windowteststore.h"
 #include "ui/app/documentedit.h"
 #include "ui/search/searchcontroller.h"
 #include "ui/shell/sdiappform.h"
@@ -101,7 +102,7 @@ protected:
         QTest::keyClick(edit(), key, modifiers);
     }
 
-    MemorySettingsStore store;
+    test::WindowTestStore store;
     std::unique_ptr<SDIAppForm> window;
     SearchController* controller = nullptr;
     RecordingSink sink;

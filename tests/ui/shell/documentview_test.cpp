@@ -4,12 +4,13 @@
 #include "core/app/settingvalues.h"
 #include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
+#include "support/windowteststore.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
 #include "ui/app/documenttabs.h"
-#include "ui/shell/sdiappform.h"
 #include "ui/platform/singleinstance.h"
+#include "ui/shell/sdiappform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,7 +39,7 @@ protected:
             writeSetting(store, name, value);
         auto w = std::make_unique<SDIAppForm>(QStringList{QStringLiteral("varnik")}, store, &sink);
         w->show();
-        QTest::qWait(20); // first show runs from the event loop
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w->startupDone(); }));
         return w;
     }
     static long style(DocumentEdit* e, unsigned int message)
@@ -46,7 +47,7 @@ protected:
         return e->SendScintilla(message, QsciScintillaBase::STYLE_DEFAULT);
     }
 
-    MemorySettingsStore store;
+    test::WindowTestStore store;
     test::ScriptedSink sink;
 };
 

@@ -2,6 +2,7 @@
 #include "core/app/settingvalues.h"
 #include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
+#include "support/windowteststore.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentedit.h"
 #include "ui/shell/sdiappform.h"
@@ -54,7 +55,7 @@ protected:
         return path;
     }
 
-    MemorySettingsStore store;
+    test::WindowTestStore store;
     test::ScriptedSink sink;
     std::unique_ptr<SDIAppForm> window;
     QTemporaryDir dir;

@@ -2,6 +2,7 @@
 #include "core/app/settingvalues.h"
 #include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
+#include "support/windowteststore.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentarea.h"
 #include "ui/app/documentedit.h"
@@ -52,7 +53,7 @@ protected:
         }
     }
 
-    MemorySettingsStore store;
+    test::WindowTestStore store;
     ScriptedSink sink;
 };
 

@@ -2,6 +2,7 @@
 #include "core/app/settingvalues.h"
 #include "core/commands/commandids.h"
 #include "support/scriptedsink.h"
+#include "support/windowteststore.h"
 #include "ui/app/commandactions.h"
 #include "ui/app/documentedit.h"
 #include "ui/shell/sdiappform.h"
@@ -85,7 +86,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return w.activeEdit()->hasFocus(); }));
     }
 
-    MemorySettingsStore store;
+    test::WindowTestStore store;
     ScriptedSink sink;
     QTemporaryDir dir;
 };
