@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     doc.setSelection(0, doc.length());
     try {
         // Codes 24 and 25 ask the environment only; the rest read the selection.
-        SelectionEngine(doc, env, sink).run(1 + selector % 35);
+        SelectionEngine(doc, env, sink).run(static_cast<SelectionOperation>(1 + selector % lastSelectionOperation));
     } catch (const Error&) {
     }
     return 0;
