@@ -11,20 +11,10 @@
 # The window runs under xvfb-run when it is installed, else offscreen.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-data=${1:-$root/bench/out/data}
-build=${BUILD_DIR:-$root/build-bench}
-gen=${GEN_DATA:-$root/../shared/bench/gen_data.py}
-out=$root/bench/out
+. "$(dirname "$0")/common.sh"
 text=$data/text100.txt
-mkdir -p "$out"
-
-if [ ! -f "$text" ]; then
-    echo "generating $text" >&2
-    python3 "$gen" "$data" >&2
-fi
-cmake -S "$root" -B "$build" -G Ninja -DVARNIK_BENCH=ON -DVARNIK_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-ninja -C "$build" -j2 hexedit_bench hexwindow_bench >/dev/null
+need_data "$text"
+build_bench hexedit_bench hexwindow_bench
 "$build/bench/hexedit_bench" --benchmark_format=json --benchmark_out="$out/hexedit.json" \
     --benchmark_out_format=json >/dev/null
 

@@ -9,21 +9,12 @@
 # GEN_DATA the data generator (default: the shared gen_data.py beside the checkout).
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-data=${1:-$root/bench/out/data}
-build=${BUILD_DIR:-$root/build-bench}
-gen=${GEN_DATA:-$root/../shared/bench/gen_data.py}
-out=$root/bench/out
+. "$(dirname "$0")/common.sh"
 bin=$data/bin10.bin
-mkdir -p "$out"
 
 command -v xxd >/dev/null || { echo "xxd is missing (scripts/install-deps installs it)" >&2; exit 1; }
-if [ ! -f "$bin" ]; then
-    echo "generating $bin" >&2
-    python3 "$gen" "$data" >&2
-fi
-cmake -S "$root" -B "$build" -G Ninja -DVARNIK_BENCH=ON -DVARNIK_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-ninja -C "$build" -j2 varnik >/dev/null
+need_data "$bin"
+build_bench varnik
 
 export LC_ALL=C.UTF-8
 python3 - "$build/src/varnik" "$bin" "$out" "${RUNS:-3}" <<'PY'

@@ -16,23 +16,13 @@
 # end, then the idle window's CPU.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-data=${1:-$root/bench/out/data}
-build=${BUILD_DIR:-$root/build-bench}
-gen=${GEN_DATA:-$root/../shared/bench/gen_data.py}
-out=$root/bench/out
+. "$(dirname "$0")/common.sh"
 text=$data/text100.txt
-mkdir -p "$out"
-
-if [ ! -f "$text" ]; then
-    echo "generating $text" >&2
-    python3 "$gen" "$data" >&2
-fi
+need_data "$text"
 [ -x /usr/bin/time ] || { echo "GNU time is needed (package time)" >&2; exit 1; }
 command -v vim >/dev/null || { echo "vim is needed (package vim)" >&2; exit 1; }
 
-cmake -S "$root" -B "$build" -G Ninja -DVARNIK_BENCH=ON -DVARNIK_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-ninja -C "$build" -j2 varnik bare_scintilla_bench window_open_save_bench >/dev/null
+build_bench varnik bare_scintilla_bench window_open_save_bench
 
 # Settings, recent files and sockets of these runs stay in a directory of their own.
 home=$(mktemp -d)

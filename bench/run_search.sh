@@ -8,21 +8,11 @@
 # BUILD_DIR the release build directory, RUNS the runs per GNU command.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-data=${1:-$root/bench/out/data}
-build=${BUILD_DIR:-$root/build-bench}
-gen=${GEN_DATA:-$root/../shared/bench/gen_data.py}
-out=$root/bench/out
+. "$(dirname "$0")/common.sh"
 text=$data/text100.txt
-mkdir -p "$out"
+need_data "$text"
 
-if [ ! -f "$text" ]; then
-    echo "generating $text" >&2
-    python3 "$gen" "$data" >&2
-fi
-
-cmake -S "$root" -B "$build" -G Ninja -DVARNIK_BENCH=ON -DVARNIK_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-ninja -C "$build" -j2 search_bench >/dev/null
+build_bench search_bench
 
 export LC_ALL=C.UTF-8
 bench() { # $1: json file; rest: environment assignments

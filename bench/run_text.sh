@@ -8,20 +8,10 @@
 # GEN_DATA the data generator (default: the shared gen_data.py beside the checkout).
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-data=${1:-$root/bench/out/data}
-build=${BUILD_DIR:-$root/build-bench}
-gen=${GEN_DATA:-$root/../shared/bench/gen_data.py}
-out=$root/bench/out
+. "$(dirname "$0")/common.sh"
 text=$data/text100.txt
-mkdir -p "$out"
-
-if [ ! -f "$text" ]; then
-    echo "generating $text" >&2
-    python3 "$gen" "$data" >&2
-fi
-cmake -S "$root" -B "$build" -G Ninja -DVARNIK_BENCH=ON -DVARNIK_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-ninja -C "$build" -j2 varnik >/dev/null
+need_data "$text"
+build_bench varnik
 
 export LC_ALL=C.UTF-8
 python3 - "$build/src/varnik" "$text" "$out" "${RUNS:-3}" <<'PY'
